@@ -1,0 +1,51 @@
+# The host side: tools the build runs, the DOS stub, the host-side tests, and
+# the two Windows builds driven as external projects.
+include(ExternalProject)
+enable_testing()
+
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+add_compile_options(-Wall -Wextra)
+
+# What the host side hands to the Windows builds.
+set(QUORIX_HARNESS_DIR ${CMAKE_BINARY_DIR}/harness)
+set(QUORIX_ART_DIR ${CMAKE_BINARY_DIR}/art)
+set(QUORIX_DOS_STUB ${CMAKE_BINARY_DIR}/dosstub/STUB.EXE)
+set(QUORIX_DOS_STUB_ENGLISH ${CMAKE_BINARY_DIR}/dosstub/STUBUS.EXE)
+
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+add_subdirectory(tools)
+add_subdirectory(dosstub)
+
+set(windows_args
+    -DQUORIX_ART_DIR=${QUORIX_ART_DIR}
+    -DQUORIX_SPLICE=$<TARGET_FILE:splice>
+    -DQUORIX_DOS_STUB=${QUORIX_DOS_STUB}
+    -DQUORIX_DOS_STUB_ENGLISH=${QUORIX_DOS_STUB_ENGLISH}
+    -DQUORIX_HARNESS_DIR=${QUORIX_HARNESS_DIR}
+    -DCMAKE_BUILD_TYPE=Release)
+
+foreach(width 32 64)
+    if(width EQUAL 32)
+        set(toolchain mingw-i686.cmake)
+    else()
+        set(toolchain mingw-x86_64.cmake)
+    endif()
+    ExternalProject_Add(win${width}
+        SOURCE_DIR ${CMAKE_SOURCE_DIR}
+        BINARY_DIR ${CMAKE_BINARY_DIR}/win${width}
+        CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${toolchain}
+                   -DQUORIX_WIDTH=${width} ${windows_args}
+        BUILD_ALWAYS ON
+        INSTALL_COMMAND ""
+        DEPENDS artwork splice dosstubs)
+endforeach()
+
+add_subdirectory(tests/static)
+add_subdirectory(tests/dos)
+
+# ctest here also runs the tests of the 64-bit build, which Wine executes.
+file(WRITE ${CMAKE_BINARY_DIR}/win64-tests.cmake "subdirs(\"${CMAKE_BINARY_DIR}/win64\")\n")
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/win64-tests.cmake)
