@@ -10,6 +10,7 @@ add_compile_options(-Wall -Wextra)
 # What the host side hands to the Windows builds.
 set(QUORIX_HARNESS_DIR ${CMAKE_BINARY_DIR}/harness)
 set(QUORIX_ART_DIR ${CMAKE_BINARY_DIR}/art)
+set(QUORIX_SPLICE ${CMAKE_BINARY_DIR}/tools/splice/splice)
 set(QUORIX_DOS_STUB ${CMAKE_BINARY_DIR}/dosstub/STUB.EXE)
 set(QUORIX_DOS_STUB_ENGLISH ${CMAKE_BINARY_DIR}/dosstub/STUBUS.EXE)
 
@@ -21,7 +22,7 @@ add_subdirectory(dosstub)
 
 set(windows_args
     -DQUORIX_ART_DIR=${QUORIX_ART_DIR}
-    -DQUORIX_SPLICE=$<TARGET_FILE:splice>
+    -DQUORIX_SPLICE=${QUORIX_SPLICE}
     -DQUORIX_DOS_STUB=${QUORIX_DOS_STUB}
     -DQUORIX_DOS_STUB_ENGLISH=${QUORIX_DOS_STUB_ENGLISH}
     -DQUORIX_HARNESS_DIR=${QUORIX_HARNESS_DIR}
