@@ -1,0 +1,175 @@
+#include "canvas.h"
+
+#include <cstring>
+
+namespace {
+
+int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+int floor_div(int32_t a, int32_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+}  // namespace
+
+void fill_all(Canvas& c, uint8_t colour) {
+    memset(c.pixels, colour, static_cast<size_t>(c.width) * c.height);
+}
+
+void fill_rect(Canvas& c, int x0, int y0, int x1, int y1, uint8_t colour) {
+    x0 = clamp(x0, 0, c.width);
+    y0 = clamp(y0, 0, c.height);
+    x1 = clamp(x1, -1, c.width - 1);
+    y1 = clamp(y1, -1, c.height - 1);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) c.pixels[y * c.width + x] = colour;
+}
+
+void fill_round_rect(Canvas& c, int x0, int y0, int x1, int y1, int r, uint8_t colour) {
+    // Work in half pixels: pixel centres are odd, the corner centres even.
+    const int left = 2 * (x0 + r), right = 2 * (x1 + 1 - r);
+    const int top = 2 * (y0 + r), bottom = 2 * (y1 + 1 - r);
+    const int r2 = 4 * r * r;
+    for (int y = clamp(y0, 0, c.height); y <= clamp(y1, -1, c.height - 1); ++y) {
+        const int cy = 2 * y + 1;
+        const int dy = cy < top ? top - cy : (cy > bottom ? cy - bottom : 0);
+        for (int x = clamp(x0, 0, c.width); x <= clamp(x1, -1, c.width - 1); ++x) {
+            const int cx = 2 * x + 1;
+            const int dx = cx < left ? left - cx : (cx > right ? cx - right : 0);
+            if (dx * dx + dy * dy <= r2) c.pixels[y * c.width + x] = colour;
+        }
+    }
+}
+
+void fill_disc(Canvas& c, Pt centre, int32_t radius, uint8_t colour) {
+    const int x0 = clamp(floor_div(centre.x - radius, kSub), 0, c.width);
+    const int x1 = clamp(floor_div(centre.x + radius, kSub), -1, c.width - 1);
+    const int y0 = clamp(floor_div(centre.y - radius, kSub), 0, c.height);
+    const int y1 = clamp(floor_div(centre.y + radius, kSub), -1, c.height - 1);
+    const int64_t r2 = int64_t(radius) * radius;
+    for (int y = y0; y <= y1; ++y) {
+        const int64_t dy = y * kSub + kSub / 2 - centre.y;
+        for (int x = x0; x <= x1; ++x) {
+            const int64_t dx = x * kSub + kSub / 2 - centre.x;
+            if (dx * dx + dy * dy <= r2) c.pixels[y * c.width + x] = colour;
+        }
+    }
+}
+
+void fill_contours(Canvas& c, const Pt* points, const int* sizes, int contours, uint8_t colour) {
+    int total = 0;
+    for (int i = 0; i < contours; ++i) total += sizes[i];
+    if (total == 0) return;
+    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
+    for (int i = 1; i < total; ++i) {
+        if (points[i].x < minx) minx = points[i].x;
+        if (points[i].x > maxx) maxx = points[i].x;
+        if (points[i].y < miny) miny = points[i].y;
+        if (points[i].y > maxy) maxy = points[i].y;
+    }
+    const int x0 = clamp(floor_div(minx, kSub), 0, c.width);
+    const int x1 = clamp(floor_div(maxx, kSub), -1, c.width - 1);
+    const int y0 = clamp(floor_div(miny, kSub), 0, c.height);
+    const int y1 = clamp(floor_div(maxy, kSub), -1, c.height - 1);
+    for (int y = y0; y <= y1; ++y) {
+        const int64_t py = y * kSub + kSub / 2;
+        for (int x = x0; x <= x1; ++x) {
+            const int64_t qx = x * kSub + kSub / 2;
+            bool inside = false;
+            const Pt* contour = points;
+            for (int k = 0; k < contours; ++k) {
+                const int n = sizes[k];
+                for (int i = 0, j = n - 1; i < n; j = i++) {
+                    const Pt a = contour[i], b = contour[j];
+                    if ((a.y > py) == (b.y > py)) continue;
+                    // Is the point left of where the edge crosses its row?
+                    const int64_t lhs = (qx - a.x) * (b.y - a.y);
+                    const int64_t rhs = (py - a.y) * (b.x - a.x);
+                    if (b.y > a.y ? lhs < rhs : lhs > rhs) inside = !inside;
+                }
+                contour += n;
+            }
+            if (inside) c.pixels[y * c.width + x] = colour;
+        }
+    }
+}
+
+void paint_grown(Canvas& c, const Canvas& mask, int radius, int dx, int dy, uint8_t colour) {
+    const int r2 = radius * radius;
+    for (int y = 0; y < c.height; ++y) {
+        for (int x = 0; x < c.width; ++x) {
+            bool hit = false;
+            for (int oy = -radius; oy <= radius && !hit; ++oy) {
+                const int my = y - dy + oy;
+                if (my < 0 || my >= mask.height) continue;
+                for (int ox = -radius; ox <= radius; ++ox) {
+                    const int mx = x - dx + ox;
+                    if (mx < 0 || mx >= mask.width || ox * ox + oy * oy > r2) continue;
+                    if (mask.pixels[my * mask.width + mx]) {
+                        hit = true;
+                        break;
+                    }
+                }
+            }
+            if (hit) c.pixels[y * c.width + x] = colour;
+        }
+    }
+}
+
+void paint_mask(Canvas& c, const Canvas& mask, uint8_t colour) {
+    for (int i = 0; i < c.width * c.height; ++i)
+        if (mask.pixels[i]) c.pixels[i] = colour;
+}
+
+namespace {
+
+// Is p within w of the segment a-b? Squared lengths in 64 bits.
+bool near_segment(int64_t x, int64_t y, Pt a, Pt b, int64_t w) {
+    const int64_t ex = b.x - a.x, ey = b.y - a.y;
+    const int64_t px = x - a.x, py = y - a.y;
+    const int64_t len2 = ex * ex + ey * ey;
+    const int64_t dot = px * ex + py * ey;
+    if (dot <= 0 || len2 == 0) return px * px + py * py <= w * w;
+    if (dot >= len2) {
+        const int64_t qx = x - b.x, qy = y - b.y;
+        return qx * qx + qy * qy <= w * w;
+    }
+    const int64_t cross = px * ey - py * ex;
+    // cross^2 can pass 2^63 only for segments far longer than any picture.
+    return cross * cross <= w * w * len2;
+}
+
+}  // namespace
+
+void fill_near_polygon(Canvas& c, const Pt* points, int n, int32_t width, uint8_t colour) {
+    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
+    for (int i = 1; i < n; ++i) {
+        if (points[i].x < minx) minx = points[i].x;
+        if (points[i].x > maxx) maxx = points[i].x;
+        if (points[i].y < miny) miny = points[i].y;
+        if (points[i].y > maxy) maxy = points[i].y;
+    }
+    const int x0 = clamp(floor_div(minx - width, kSub), 0, c.width);
+    const int x1 = clamp(floor_div(maxx + width, kSub), -1, c.width - 1);
+    const int y0 = clamp(floor_div(miny - width, kSub), 0, c.height);
+    const int y1 = clamp(floor_div(maxy + width, kSub), -1, c.height - 1);
+    for (int y = y0; y <= y1; ++y) {
+        const int64_t py = y * kSub + kSub / 2;
+        for (int x = x0; x <= x1; ++x) {
+            const int64_t qx = x * kSub + kSub / 2;
+            bool inside = false, near = false;
+            for (int i = 0, j = n - 1; i < n; j = i++) {
+                const Pt a = points[i], b = points[j];
+                if (!near && near_segment(qx, py, a, b, width)) near = true;
+                if ((a.y > py) == (b.y > py)) continue;
+                const int64_t lhs = (qx - a.x) * (b.y - a.y);
+                const int64_t rhs = (py - a.y) * (b.x - a.x);
+                if (b.y > a.y ? lhs < rhs : lhs > rhs) inside = !inside;
+            }
+            if (inside || near) c.pixels[y * c.width + x] = colour;
+        }
+    }
+}
+
+void stroke(Canvas& c, Pt a, Pt b, int32_t half_width, uint8_t colour) {
+    const Pt ends[2] = {a, b};
+    fill_near_polygon(c, ends, 2, half_width, colour);
+}

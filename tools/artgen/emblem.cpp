@@ -1,0 +1,54 @@
+#include "artwork.h"
+
+namespace {
+
+// Sixteen compass directions, clockwise from north, in 256ths (y grows down).
+// Whole numbers, so the rose is the same on every host.
+const int kDir[16][2] = {
+    {0, -256},  {98, -237},  {181, -181},  {237, -98},  {256, 0},   {237, 98},
+    {181, 181}, {98, 237},   {0, 256},     {-98, 237},  {-181, 181}, {-237, 98},
+    {-256, 0},  {-237, -98}, {-181, -181}, {-98, -237}};
+
+Pt toward(Pt c, int dir, int32_t distance) {
+    return Pt{c.x + kDir[dir & 15][0] * distance / 256, c.y + kDir[dir & 15][1] * distance / 256};
+}
+
+// One point of the rose: a black-rimmed kite whose counter-clockwise half
+// is lit (white) and the other half in shade (black).
+void rose_point(Canvas& c, Pt centre, int dir, int32_t length, int32_t half_width, int32_t rim) {
+    const Pt tip = toward(centre, dir, length);
+    const Pt lit = toward(centre, dir - 4, half_width);
+    const Pt shaded = toward(centre, dir + 4, half_width);
+    const Pt kite[4] = {centre, lit, tip, shaded};
+    fill_near_polygon(c, kite, 4, rim, kBlack);
+    const Pt lit_half[3] = {centre, lit, tip};
+    fill_polygon(c, lit_half, 3, kWhite);
+}
+
+}  // namespace
+
+void draw_rose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t half_width, int32_t rim) {
+    for (int d = 2; d < 16; d += 4) rose_point(c, centre, d, diagonal, half_width * 3 / 4, rim);
+    for (int d = 0; d < 16; d += 4) rose_point(c, centre, d, length, half_width, rim);
+}
+
+void draw_emblem(Canvas& c, Pt centre, int radius) {
+    const int32_t r = radius * kSub;
+    // The ring: a black rim, a white band, a thin black line.
+    fill_disc(c, centre, r, kBlack);
+    fill_disc(c, centre, r - 4 * kSub, kWhite);
+    fill_disc(c, centre, r - 7 * kSub, kBlack);
+    fill_disc(c, centre, r - 9 * kSub, kYellow);
+    // The dial: long ticks at the eight winds, short ones between.
+    for (int d = 0; d < 16; ++d) {
+        const int32_t inner = d % 2 ? r - 15 * kSub : r - 20 * kSub;
+        stroke(c, toward(centre, d, r - 9 * kSub), toward(centre, d, inner), kSub * 3 / 2, kBlack);
+    }
+    fill_disc(c, centre, r * 56 / 100, kBlack);
+    fill_disc(c, centre, r * 56 / 100 - 3 * kSub, kYellow);
+
+    draw_rose(c, centre, r + 10 * kSub, r * 64 / 100, r * 17 / 100, 2 * kSub);
+    // The hub.
+    fill_disc(c, centre, r * 11 / 100, kBlack);
+    fill_disc(c, centre, r * 11 / 100 - 3 * kSub, kYellow);
+}
