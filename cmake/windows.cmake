@@ -5,9 +5,10 @@ set(CMAKE_CXX_STANDARD_REQUIRED ON)
 add_compile_options(-Wall -Wextra)
 
 # The program brings its own entry point and the few helpers the compiler
-# calls: no C or C++ runtime, no exceptions, no RTTI, no unwind tables.
+# calls: no C or C++ runtime, no exceptions, no RTTI, no unwind tables, and
+# no loops turned into calls of C library functions that are not there.
 set(QUORIX_CODE_FLAGS -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-    -fno-stack-protector -fno-threadsafe-statics -ffunction-sections -fdata-sections)
+    -fno-stack-protector -fno-threadsafe-statics -fno-tree-loop-distribute-patterns -ffunction-sections -fdata-sections)
 if(QUORIX_WIDTH EQUAL 32)
     set(QUORIX_ENTRY _QuorixEntry)
 else()

@@ -1,1 +1,1 @@
-# sources of installer
+list(APPEND QUORIX_CORE_SOURCES installer/run_install.cpp)

@@ -1,1 +1,1 @@
-# sources of uninstaller
+list(APPEND QUORIX_CORE_SOURCES uninstaller/uninstall.cpp)
