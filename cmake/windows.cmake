@@ -58,7 +58,7 @@ foreach(edition ${QUORIX_EDITIONS})
     set(core quorix_core_${edition})
     add_library(${core} OBJECT ${QUORIX_CORE_SOURCES})
     target_compile_definitions(${core} PUBLIC QUORIX_EDITION=${edition_number_${edition}})
-    target_compile_options(${core} PUBLIC ${QUORIX_CODE_FLAGS})
+    target_compile_options(${core} PRIVATE ${QUORIX_CODE_FLAGS})
     target_include_directories(${core} PUBLIC ${CMAKE_SOURCE_DIR})
 
     # The resources of the edition, compiled once and linked into the program
