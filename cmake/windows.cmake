@@ -71,6 +71,7 @@ foreach(edition ${QUORIX_EDITIONS})
     set(exe quorix_${edition})
     add_executable(${exe} WIN32 ${QUORIX_PROGRAM_SOURCES})
     target_link_libraries(${exe} PRIVATE ${core} quorix_resources_${edition})
+    target_compile_options(${exe} PRIVATE ${QUORIX_CODE_FLAGS})
     target_link_options(${exe} PRIVATE ${QUORIX_LINK_FLAGS})
     target_link_libraries(${exe} PRIVATE ${QUORIX_SYSTEM_LIBS})
     set_target_properties(${exe} PROPERTIES OUTPUT_NAME QUORIX SUFFIX .EXE
