@@ -13,23 +13,27 @@ Pt toward(Pt c, int dir, int32_t distance) {
     return Pt{c.x + kDir[dir & 15][0] * distance / 256, c.y + kDir[dir & 15][1] * distance / 256};
 }
 
-// One point of the rose: a black-rimmed kite whose counter-clockwise half
-// is lit (white) and the other half in shade (black).
-void rose_point(Canvas& c, Pt centre, int dir, int32_t length, int32_t half_width, int32_t rim) {
-    const Pt tip = toward(centre, dir, length);
-    const Pt lit = toward(centre, dir - 4, half_width);
-    const Pt shaded = toward(centre, dir + 4, half_width);
-    const Pt kite[4] = {centre, lit, tip, shaded};
-    fill_near_polygon(c, kite, 4, rim, kBlack);
-    const Pt lit_half[3] = {centre, lit, tip};
-    fill_polygon(c, lit_half, 3, kWhite);
+// Four points of the rose at dir, dir + 4, ...: black-rimmed kites whose
+// counter-clockwise halves are lit (white) and the others in shade (black).
+// Each kite's waist lies on the directions half-way to its neighbours, so
+// the four meet edge to edge; all rims go down before any light.
+void rose_points(Canvas& c, Pt centre, int first, int32_t length, int32_t half_width, int32_t rim) {
+    for (int d = first; d < 16; d += 4) {
+        const Pt kite[4] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length),
+                            toward(centre, d + 2, half_width)};
+        fill_near_polygon(c, kite, 4, rim, kBlack);
+    }
+    for (int d = first; d < 16; d += 4) {
+        const Pt lit[3] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length)};
+        fill_polygon(c, lit, 3, kWhite);
+    }
 }
 
 }  // namespace
 
 void draw_rose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t half_width, int32_t rim) {
-    for (int d = 2; d < 16; d += 4) rose_point(c, centre, d, diagonal, half_width * 3 / 4, rim);
-    for (int d = 0; d < 16; d += 4) rose_point(c, centre, d, length, half_width, rim);
+    if (diagonal > 0) rose_points(c, centre, 2, diagonal, half_width * 3 / 4, rim);
+    rose_points(c, centre, 0, length, half_width, rim);
 }
 
 void draw_emblem(Canvas& c, Pt centre, int radius) {
@@ -47,7 +51,7 @@ void draw_emblem(Canvas& c, Pt centre, int radius) {
     fill_disc(c, centre, r * 56 / 100, kBlack);
     fill_disc(c, centre, r * 56 / 100 - 3 * kSub, kYellow);
 
-    draw_rose(c, centre, r + 10 * kSub, r * 64 / 100, r * 17 / 100, 2 * kSub);
+    draw_rose(c, centre, r + 10 * kSub, r * 64 / 100, r * 22 / 100, 2 * kSub);
     // The hub.
     fill_disc(c, centre, r * 11 / 100, kBlack);
     fill_disc(c, centre, r * 11 / 100 - 3 * kSub, kYellow);

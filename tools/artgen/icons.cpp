@@ -26,15 +26,14 @@ void draw_icon(Canvas& icon) {
     const Pt centre = px(n / 2, n / 2);
     if (n >= 32) {
         // A small card with the compass rose in its ring.
-        fill_round_rect(c, 0, 0, n - 1, n - 1, 7, kBlack);
-        fill_round_rect(c, 2, 2, n - 3, n - 3, 5, kYellow);
-        fill_disc(c, centre, 11 * kSub, kBlack);
-        fill_disc(c, centre, 9 * kSub, kYellow);
-        draw_rose(c, centre, 14 * kSub, 8 * kSub, 3 * kSub, kSub);
+        fill_round_rect(c, 0, 0, n - 1, n - 1, 6, kBlack);
+        fill_round_rect(c, 2, 2, n - 3, n - 3, 4, kYellow);
+        draw_rose(c, centre, 14 * kSub, 11 * kSub, 4 * kSub, kSub);
     } else {
-        fill_round_rect(c, 0, 0, n - 1, n - 1, 4, kBlack);
-        fill_round_rect(c, 1, 1, n - 2, n - 2, 3, kYellow);
-        draw_rose(c, centre, 7 * kSub, 4 * kSub, 2 * kSub, kSub / 2);
+        // Too small for the ring: the rose alone.
+        fill_round_rect(c, 0, 0, n - 1, n - 1, 3, kBlack);
+        fill_round_rect(c, 1, 1, n - 2, n - 2, 2, kYellow);
+        draw_rose(c, centre, 7 * kSub, 0, 3 * kSub, 0);
     }
     for (int i = 0; i < n * n; ++i) icon.pixels[i] = icon_index(scratch[i]);
 }
