@@ -32,8 +32,8 @@ void draw_background(Canvas& picture, bool language_panel);
 // points reach a little beyond the ring.
 void draw_emblem(Canvas& c, Pt centre, int radius);
 // The rose alone: main points of length, diagonal points of diagonal, the
-// main points half_width wide at the centre, rimmed in black (sub-pixels);
-// a diagonal of 0 leaves the diagonal points out.
+// main points' waist half_width out from the centre, rimmed in black (all in
+// sub-pixels); a diagonal of 0 leaves the diagonal points out.
 void draw_rose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t half_width, int32_t rim);
 // QUORIX in the game's own slanted capitals, letter height height pixels,
 // the lettering's top-left corner at (x, y) pixels.

@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "artwork.h"
 
 namespace {

@@ -124,15 +124,15 @@ namespace {
 // Is p within w of the segment a-b? Squared lengths in 64 bits.
 bool near_segment(int64_t x, int64_t y, Pt a, Pt b, int64_t w) {
     const int64_t ex = b.x - a.x, ey = b.y - a.y;
-    const int64_t px = x - a.x, py = y - a.y;
+    const int64_t rx = x - a.x, ry = y - a.y;
     const int64_t len2 = ex * ex + ey * ey;
-    const int64_t dot = px * ex + py * ey;
-    if (dot <= 0 || len2 == 0) return px * px + py * py <= w * w;
+    const int64_t dot = rx * ex + ry * ey;
+    if (dot <= 0 || len2 == 0) return rx * rx + ry * ry <= w * w;
     if (dot >= len2) {
         const int64_t qx = x - b.x, qy = y - b.y;
         return qx * qx + qy * qy <= w * w;
     }
-    const int64_t cross = px * ey - py * ex;
+    const int64_t cross = rx * ey - ry * ex;
     // cross^2 can pass 2^63 only for segments far longer than any picture.
     return cross * cross <= w * w * len2;
 }

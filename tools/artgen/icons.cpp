@@ -25,12 +25,12 @@ void draw_icon(Canvas& icon) {
     fill_all(c, kOutside);
     const Pt centre = px(n / 2, n / 2);
     if (n >= 32) {
-        // A small card with the compass rose in its ring.
+        // A small card with the eight-pointed compass rose of the emblem.
         fill_round_rect(c, 0, 0, n - 1, n - 1, 6, kBlack);
         fill_round_rect(c, 2, 2, n - 3, n - 3, 4, kYellow);
         draw_rose(c, centre, 14 * kSub, 11 * kSub, 4 * kSub, kSub);
     } else {
-        // Too small for the ring: the rose alone.
+        // Too small for the diagonal points: the four main ones alone.
         fill_round_rect(c, 0, 0, n - 1, n - 1, 3, kBlack);
         fill_round_rect(c, 1, 1, n - 2, n - 2, 2, kYellow);
         draw_rose(c, centre, 7 * kSub, 0, 3 * kSub, 0);
