@@ -24,10 +24,11 @@ set(CMAKE_RC_FLAGS "-c 65001 -I ${QUORIX_ART_DIR}")
 
 enable_testing()
 if(QUORIX_WIDTH EQUAL 64)
+    # wine-run names the harness script by this path: set it first.
+    set(QUORIX_SOURCE_DIR ${CMAKE_SOURCE_DIR})
     configure_file(cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                          WORLD_READ WORLD_EXECUTE)
-    set(QUORIX_SOURCE_DIR ${CMAKE_SOURCE_DIR})
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 endif()
 
