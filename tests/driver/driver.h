@@ -1,0 +1,128 @@
+// Helpers of the black-box tests: they start the real QUORIX.EXE of an
+// edition from a scratch CD folder and drive it from outside, as a user and
+// the system would, through window messages, the registry and the files that
+// the stand-in programs leave.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace drv {
+
+// --- paths and files -------------------------------------------------------
+
+std::string WorkRoot();                          // scratch area of this build
+std::string EditionExe(const std::string& edition);
+std::string StandInExe();
+std::string WinPathOfDriveE();          // the folder that drive E maps to
+std::string Join(const std::string& dir, const std::string& name);
+void MakeDirs(const std::string& dir);
+void RemoveTree(const std::string& dir);
+void CopyTo(const std::string& from, const std::string& to);
+bool FileExists(const std::string& path);
+
+// A fresh folder that plays the CD's root: QUORIX.EXE of the edition and
+// nothing else until a test adds stand-ins.
+struct ScratchCd {
+    ScratchCd(const std::string& root, const std::string& edition);
+    ~ScratchCd();
+    std::string Path(const std::string& relative) const { return Join(root, relative); }
+    std::string root;
+    ScratchCd(const ScratchCd&) = delete;
+    ScratchCd& operator=(const ScratchCd&) = delete;
+};
+
+// --- stand-in programs -----------------------------------------------------
+
+struct Record {
+    DWORD pid = 0;
+    std::string commandLine;
+    std::string directory;
+};
+
+// Copies the stand-in to exePath; it ends at once with exitCode, or, with
+// hold, keeps running until ReleaseStandIns.
+void PlaceStandIn(const std::string& exePath, bool hold = false, DWORD exitCode = 0);
+void SetStandInMode(const std::string& exePath, bool hold, DWORD exitCode);
+std::vector<Record> Records(const std::string& exePath);
+// Waits until at least count starts are recorded; false on time-out.
+bool WaitForRecords(const std::string& exePath, size_t count, DWORD timeoutMs = 10000);
+// Ends every held stand-in and waits for the recorded processes to go.
+void ReleaseStandIns();
+bool WaitForProcessEnd(DWORD pid, DWORD timeoutMs, DWORD* exitCode = nullptr);
+void KillProcess(DWORD pid);
+void CreateReleaseEvent();
+void DestroyReleaseEvent();
+// First word of a command line (quotes removed) and the rest after blanks.
+std::string FirstWord(const std::string& commandLine, std::string* rest = nullptr);
+
+// --- the launcher ----------------------------------------------------------
+
+class Launcher {
+public:
+    Launcher() = default;
+    ~Launcher() { Kill(); }
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+
+    // Starts exePath with directory as current directory. The command line is
+    // the quoted program path, then a blank and arguments when not empty;
+    // rawCommandLine replaces all of it when given.
+    bool Start(const std::string& exePath, const std::string& directory,
+               const std::string& arguments = "", const char* rawCommandLine = nullptr);
+    // Start plus waiting for the main dialog.
+    bool Open(const std::string& exePath, const std::string& directory,
+              const std::string& arguments = "");
+    HWND WaitForWindow(const char* caption, DWORD timeoutMs = 15000);
+    HWND window() const { return window_; }
+    DWORD pid() const { return process_.dwProcessId; }
+
+    HWND Item(int id) const;
+    std::wstring Text(int id) const;
+    int Check(int id) const;
+    bool Enabled(int id) const;
+    bool Click(int id) const;              // BM_CLICK, returns when handled
+    bool Command(int id) const;            // WM_COMMAND with the bare id
+    bool SysClose() const;                 // WM_SYSCOMMAND SC_CLOSE
+    bool Running() const;
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
+    void Kill();
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+};
+
+std::wstring WindowText(HWND window);
+// A top-level window of process pid with class "#32770" and this caption.
+HWND FindDialog(DWORD pid, const char* caption);
+
+// --- registry --------------------------------------------------------------
+
+extern const char* const kSettingsKey;   // under HKCU, and the machine key under HKLM
+extern const char* const kUninstallKey;  // under HKLM
+
+struct Value {
+    bool present = false;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    DWORD Dword() const;
+    std::string String() const;          // data up to the first NUL
+};
+
+Value ReadValue(HKEY root, const char* key, const char* name);
+bool KeyExists(HKEY root, const char* key);
+void WriteValue(HKEY root, const char* key, const char* name, DWORD type, const void* data,
+                DWORD size);
+void WriteString(HKEY root, const char* key, const char* name, const std::string& text);
+void WriteDword(HKEY root, const char* key, const char* name, DWORD value);
+void DeleteKey(HKEY root, const char* key);
+// Removes every key the launcher reads or writes, under both roots.
+void CleanRegistry();
+// HKCU\Software\Wine Version: the platform that Wine reports to programs.
+void SetWineVersion(const char* version);
+std::string WineVersion();
+
+} // namespace drv

@@ -1,0 +1,130 @@
+// Start-up: the refusal of every platform but Windows 95, and the choice
+// between the uninstall mode and the launcher by the argument string.
+#include "fixture.h"
+
+namespace {
+
+// Restores Windows 95 also when the test fails half-way (the fixture does it
+// again in TearDown, and before the next test).
+struct WineVersionGuard {
+    explicit WineVersionGuard(const char* version) { drv::SetWineVersion(version); }
+    ~WineVersionGuard() { drv::SetWineVersion("win95"); }
+};
+
+struct RefusalCase {
+    const char* name;
+    const char* version;
+    const char* arguments;
+};
+
+const RefusalCase kRefusals[] = {
+    {"WinXpLauncher", "winxp", ""},
+    {"WinXpUninstall", "winxp", "-uninstall"},
+    {"Win2000Launcher", "win2k", ""},
+    {"Win7Uninstall", "win7", "-uninstall"},
+};
+
+class PlatformRefusal : public DriverTest, public testing::WithParamInterface<RefusalCase> {};
+
+std::wstring StaticText(HWND box)
+{
+    std::wstring text;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM p) -> BOOL {
+            char cls[32] = "";
+            GetClassNameA(child, cls, sizeof cls);
+            std::wstring t = drv::WindowText(child);
+            if (lstrcmpiA(cls, "Static") == 0 && !t.empty()) {
+                *reinterpret_cast<std::wstring*>(p) = t;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+TEST_P(PlatformRefusal, ErrorBoxThenExitZero)
+{
+    const RefusalCase& c = GetParam();
+    drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
+    WineVersionGuard version(c.version);
+    ASSERT_TRUE(launcher.Start(cd.Path("QUORIX.EXE"), cd.root, c.arguments));
+    HWND box = launcher.WaitForWindow("Error");
+    ASSERT_NE(box, nullptr) << "no \"Error\" box";
+
+    EXPECT_EQ(StaticText(box), L"Quorix requires Windows '95 to run...");
+    // MB_OK: a single button, OK.
+    int buttons = 0;
+    EnumChildWindows(
+        box,
+        [](HWND child, LPARAM p) -> BOOL {
+            char cls[32] = "";
+            GetClassNameA(child, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child))
+                ++*reinterpret_cast<int*>(p);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(drv::FindDialog(launcher.pid(), "Quorix for Windows 95"), nullptr);
+    // Nothing but the box: no settings read or written yet.
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+
+    ASSERT_TRUE(launcher.Click(IDOK));
+    DWORD status = 1234;
+    ASSERT_TRUE(launcher.WaitForExit(5000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+}
+
+INSTANTIATE_TEST_SUITE_P(, PlatformRefusal, testing::ValuesIn(kRefusals),
+                         [](const testing::TestParamInfo<RefusalCase>& i) { return i.param.name; });
+
+// Exactly "-uninstall" selects the uninstall mode; anything else starts the
+// launcher. The quoted program name of the command line is not part of it.
+struct DispatchCase {
+    const char* name;
+    const char* arguments;  // behind the quoted program path and one blank
+    bool launcher;
+};
+
+const DispatchCase kDispatch[] = {
+    {"NoArgument", "", true},
+    {"Uninstall", "-uninstall", false},
+    {"UninstallAfterBlanks", "   -uninstall", false},
+    {"UninstallTrailingBlank", "-uninstall ", true},
+    {"UninstallSecondWord", "-uninstall now", true},
+    {"UninstallCapitals", "-UNINSTALL", true},
+    {"OtherArgument", "-f", true},
+};
+
+class Dispatch : public DriverTest, public testing::WithParamInterface<DispatchCase> {};
+
+TEST_P(Dispatch, ArgumentChoosesMode)
+{
+    const DispatchCase& c = GetParam();
+    drv::ScratchCd cd(drv::Join(scratch, "cd"), "german");
+    std::string line = "\"" + cd.Path("QUORIX.EXE") + "\"";
+    if (*c.arguments)
+        line += std::string(" ") + c.arguments;
+    ASSERT_TRUE(launcher.Start(cd.Path("QUORIX.EXE"), cd.root, "", line.c_str()));
+    if (c.launcher) {
+        EXPECT_NE(launcher.WaitForWindow("Quorix for Windows 95"), nullptr);
+        EXPECT_TRUE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+    } else {
+        // No uninstaller to speak of yet: the mode ends with status 0 and
+        // none of the launcher is set up.
+        DWORD status = 1234;
+        ASSERT_TRUE(launcher.WaitForExit(10000, &status));
+        EXPECT_EQ(status, 0u);
+        EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, Dispatch, testing::ValuesIn(kDispatch),
+                         [](const testing::TestParamInfo<DispatchCase>& i) { return i.param.name; });
+
+} // namespace

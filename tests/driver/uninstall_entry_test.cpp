@@ -1,0 +1,163 @@
+// The uninstall entry that every save writes: its command names the
+// QUORIX.EXE of the current directory, quoted when the path has a blank, and
+// Wine's own list of installed programs shows it.
+#include "fixture.h"
+
+#include <cstdio>
+
+using drv::kSettingsKey;
+using drv::kUninstallKey;
+using drv::ReadValue;
+
+namespace {
+
+struct PlaceCase {
+    const char* name;
+    const char* folder;  // under the test's scratch folder
+    bool quoted;
+};
+
+const PlaceCase kPlaces[] = {
+    {"PlainFolder", "cd", false},
+    {"FolderWithBlank", "my cd\\QUORIX CD", true},
+    {"DottedFolder", "cd.v1", false},
+};
+
+class EntryCommand : public DriverTest, public testing::WithParamInterface<PlaceCase> {};
+
+TEST_P(EntryCommand, NamesTheProgramInTheCurrentDirectory)
+{
+    const PlaceCase& c = GetParam();
+    drv::ScratchCd cd(drv::Join(scratch, c.folder), "german");
+    ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
+    ASSERT_TRUE(launcher.Click(202));
+
+    std::string program = cd.Path("QUORIX.EXE");
+    std::string want = (c.quoted ? "\"" + program + "\"" : program) + " -uninstall";
+    drv::Value command = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    EXPECT_EQ(command.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(command.String(), want);
+    EXPECT_EQ(command.data.size(), want.size() + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(, EntryCommand, testing::ValuesIn(kPlaces),
+                         [](const testing::TestParamInfo<PlaceCase>& i) { return i.param.name; });
+
+// Drive E is a folder of ours (mapped by the ctest fixture); the root of a
+// drive is reported with its backslash, which must not be doubled.
+TEST_F(DriverTest, FromDriveRoot)
+{
+    drv::ScratchCd cd(drv::WinPathOfDriveE(), "english");
+    if (!drv::FileExists("E:\\QUORIX.EXE"))
+        GTEST_SKIP() << "drive E is not mapped to " << cd.root;
+    ASSERT_TRUE(launcher.Open("E:\\QUORIX.EXE", "E:\\"));
+    ASSERT_TRUE(launcher.Click(201));
+
+    drv::Value command = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
+    EXPECT_EQ(command.String(), "E:\\QUORIX.EXE -uninstall");
+    EXPECT_EQ(command.data.size(), 25u);
+    drv::Value name = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
+    EXPECT_EQ(name.String(), "Quorix for Windows '95");
+    EXPECT_EQ(name.data.size(), 23u);
+}
+
+// GetCurrentDirectoryA is asked with 200 bytes: a directory of 199 characters
+// fits, a longer one leaves the entry as it was, the settings saved anyway.
+struct LongCase {
+    const char* name;
+    size_t length;
+    bool entryWritten;
+};
+
+const LongCase kLongCases[] = {
+    {"Chars199", 199, true},
+    {"Chars200", 200, false},
+    {"Chars240", 240, false},
+};
+
+class LongDirectory : public DriverTest, public testing::WithParamInterface<LongCase> {};
+
+TEST_P(LongDirectory, EntryOnlyWhenDirectoryFits)
+{
+    const LongCase& c = GetParam();
+    std::string dir = drv::Join(scratch, "");
+    while (dir.size() + 41 < c.length)
+        dir += std::string(40, 'd') + "\\";
+    dir += std::string(c.length - dir.size(), 'e');
+    ASSERT_EQ(dir.size(), c.length);
+    drv::ScratchCd cd(dir, "multilingual");
+    drv::WriteString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName", "earlier");
+    drv::WriteString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", "earlier -uninstall");
+
+    ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
+    ASSERT_TRUE(launcher.Click(203));
+
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "ACTIONPAN").Dword(), 0u);
+    EXPECT_TRUE(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "MISC").present);
+    EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "INSTALLDRIVE").data,
+              std::vector<BYTE>{'C'});
+    std::string command = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString").String();
+    std::string name = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName").String();
+    if (c.entryWritten) {
+        EXPECT_EQ(command, cd.Path("QUORIX.EXE") + " -uninstall");
+        EXPECT_EQ(name, "Quorix for Windows '95");
+    } else {
+        EXPECT_EQ(command, "earlier -uninstall");
+        EXPECT_EQ(name, "earlier");
+    }
+    EXPECT_TRUE(launcher.Running());
+}
+
+INSTANTIATE_TEST_SUITE_P(, LongDirectory, testing::ValuesIn(kLongCases),
+                         [](const testing::TestParamInfo<LongCase>& i) { return i.param.name; });
+
+// Runs Wine's list of installed programs and returns what it printed.
+std::string InstalledProgramsList(const std::string& scratch)
+{
+    std::string out = drv::Join(scratch, "list.txt");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "(no output file)";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = file;
+    si.hStdError = file;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi{};
+    char line[] = "uninstaller.exe --list";
+    BOOL started = CreateProcessA(nullptr, line, nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                  nullptr, nullptr, &si, &pi);
+    CloseHandle(file);
+    if (!started)
+        return "(uninstaller.exe did not start)";
+    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    std::string text;
+    if (FILE* f = std::fopen(out.c_str(), "rb")) {
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            text.append(buffer, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+TEST_F(DriverTest, WineListsProgramAfterSave)
+{
+    drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
+    ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
+    EXPECT_EQ(InstalledProgramsList(scratch).find("Quorix|||"), std::string::npos)
+        << "listed before any save";
+
+    ASSERT_TRUE(launcher.Click(200));
+    std::string list = InstalledProgramsList(scratch);
+    EXPECT_NE(list.find("Quorix|||Quorix for Windows '95"), std::string::npos) << list;
+}
+
+} // namespace
