@@ -1,0 +1,83 @@
+// The few things C++ cannot say in real mode: a DOS call with every register
+// given, a byte from another segment, copies between segments.
+    .code16gcc
+    .text
+
+// void DosCall(void): INT 21h with AX BX CX DX SI DI ES from dosRegs, and
+// all of them, with the flags, written back. DS stays ours.
+    .globl DosCall
+DosCall:
+    pushl %ebx
+    pushl %esi
+    pushl %edi
+    pushw %es
+    movw dosRegs+2, %bx
+    movw dosRegs+4, %cx
+    movw dosRegs+6, %dx
+    movw dosRegs+8, %si
+    movw dosRegs+10, %di
+    movw dosRegs+12, %es
+    movw dosRegs, %ax
+    int $0x21
+    movw %ax, dosRegs
+    movw %bx, dosRegs+2
+    movw %cx, dosRegs+4
+    movw %dx, dosRegs+6
+    movw %si, dosRegs+8
+    movw %di, dosRegs+10
+    movw %es, dosRegs+12
+    pushfw
+    popw dosRegs+14
+    popw %es
+    popl %edi
+    popl %esi
+    popl %ebx
+    retl
+
+// uint8_t PeekByte(uint16_t seg, uint16_t off) and uint16_t PeekWord(...),
+// arguments in AX and DX.
+    .globl PeekByte, PeekWord
+PeekByte:
+    pushl %ebx
+    pushw %ds
+    movw %ax, %ds
+    movw %dx, %bx
+    movzbl (%bx), %eax
+    jmp 1f
+PeekWord:
+    pushl %ebx
+    pushw %ds
+    movw %ax, %ds
+    movw %dx, %bx
+    movzwl (%bx), %eax
+1:  popw %ds
+    popl %ebx
+    retl
+
+// void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint16_t srcOff,
+// uint16_t count): the first three in AX DX CX, the last two on the stack.
+    .globl FarCopy
+FarCopy:
+    pushl %esi
+    pushl %edi
+    pushw %ds
+    pushw %es
+    movw %ax, %es
+    movw %dx, %di
+    movw 16(%esp), %si
+    movw %cx, %ds
+    movw %ss:20(%esp), %cx
+    cld
+    rep movsb
+    popw %es
+    popw %ds
+    popl %edi
+    popl %esi
+    retl
+
+// void FarJump(uint16_t segment), in AX: enters segment:0000 for good.
+    .globl FarJump
+FarJump:
+    pushw %ax
+    pushw $0
+    lretw

@@ -1,0 +1,110 @@
+// The stand-in for the DOS/4GW extender: reports what it was started with,
+// as KEY=VALUE lines, to the file named by REPORT (default C:\STANDIN.TXT) and
+// to standard output, then exits with the code in RC (default 0).
+//   TAIL    its command tail, in hex, from the PSP's length byte
+//   SELF    its own path, from after the environment
+//   PSP, PARENT, TOP   its PSP segment, the parent's, the PSP's memory top
+//   BLOCK, FREE        paragraphs in its memory block, in the largest free one
+//   TICKS   the BIOS tick count at its start
+#include "dos.h"
+
+namespace {
+
+constexpr int kLineSize = 300;
+char line[kLineSize];
+int used;
+uint16_t report;
+
+void Put(char c) {
+    if (used < kLineSize - 1) line[used++] = c;
+}
+
+void PutText(const char* text) {
+    while (*text) Put(*text++);
+}
+
+void PutHex(uint32_t value, int digits) {
+    while (digits--) Put("0123456789ABCDEF"[(value >> (4 * digits)) & 15]);
+}
+
+void EndLine() {
+    Put('\n');
+    line[used] = 0;
+    DosWrite(report, line, used);
+    WriteText("stand-in: ");
+    WriteText(line);
+    used = 0;
+}
+
+// Offset of the value of `name` (given with its "="), or -1.
+int FindVariable(uint16_t env, const char* name) {
+    uint16_t off = 0;
+    while (PeekByte(env, off)) {
+        int i = 0;
+        while (name[i] && PeekByte(env, off + i) == name[i]) ++i;
+        if (!name[i]) return off + i;
+        while (PeekByte(env, off)) ++off;
+        ++off;
+    }
+    return -1;
+}
+
+// Copies a far text into a buffer of `size` bytes.
+void FarText(char* buffer, int size, uint16_t seg, uint16_t off) {
+    int n = 0;
+    for (char c; n < size - 1 && (c = PeekByte(seg, off + n)); ++n) buffer[n] = c;
+    buffer[n] = 0;
+}
+
+}  // namespace
+
+extern "C" [[noreturn]] void DosMain(uint16_t psp) {
+    uint32_t ticks = BiosTicks();
+    uint16_t env = PeekWord(psp, 0x2C);
+
+    static char path[128];
+    int off = FindVariable(env, "REPORT=");
+    if (off >= 0) FarText(path, sizeof path, env, off);
+    else CopyText(path, sizeof path, "C:\\STANDIN.TXT");
+    DosCreate(path, &report);
+
+    uint8_t length = PeekByte(psp, 0x80);
+    PutText("TAIL=");
+    for (int i = 0; i < length && i < 127; ++i) PutHex(PeekByte(psp, 0x81 + i), 2);
+    EndLine();
+
+    off = 0;
+    while (PeekByte(env, off) || PeekByte(env, off + 1)) ++off;
+    FarText(path, sizeof path, env, off + 4);
+    PutText("SELF=");
+    PutText(path);
+    EndLine();
+
+    static const struct {
+        const char* name;
+        uint16_t value;
+    } kFields[] = {
+        {"PSP=", psp},
+        {"PARENT=", PeekWord(psp, 0x16)},
+        {"TOP=", PeekWord(psp, 0x02)},
+        {"BLOCK=", PeekWord(psp - 1, 3)},
+    };
+    for (const auto& f : kFields) {
+        PutText(f.name);
+        PutHex(f.value, 4);
+        EndLine();
+    }
+    Dos(0x4800, 0xFFFF);
+    PutText("FREE=");
+    PutHex(dosRegs.bx, 4);
+    EndLine();
+    PutText("TICKS=");
+    PutHex(ticks, 8);
+    EndLine();
+    DosClose(report);
+
+    uint8_t code = 0;
+    off = FindVariable(env, "RC=");
+    for (char c; off >= 0 && (c = PeekByte(env, off)) >= '0' && c <= '9'; ++off) code = code * 10 + (c - '0');
+    DosExit(code);
+}
