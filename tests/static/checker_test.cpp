@@ -20,10 +20,12 @@ namespace {
 
 class Fixture : public testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { Load(FIXTURE_EXE); }
+
+    void Load(const char* path)
     {
         std::string error;
-        ASSERT_TRUE(LoadPeImage(FIXTURE_EXE, image_, error)) << error;
+        ASSERT_TRUE(LoadPeImage(path, image_, error)) << error;
         ASSERT_TRUE(ReadResources(image_, resources_, error)) << error;
     }
 
@@ -87,6 +89,24 @@ TEST_F(Fixture, DialogDifferencesNameControlAndField)
     EXPECT_TRUE(Contains(differences, "MAINDLG control 13 (id 102): missing")) << Lines(differences);
 }
 
+TEST_F(Fixture, Pe32PlusRead)
+{
+    Load(FIXTURE_EXE_64);
+    EXPECT_EQ(image_.machine, 0x8664);
+    EXPECT_TRUE(image_.IsPe32Plus());
+    EXPECT_EQ(image_.subsystem, 2);
+    std::vector<ImportedDll> imports;
+    std::string error;
+    ASSERT_TRUE(ReadImports(image_, imports, error)) << error;
+    std::vector<std::string> problems = CheckImports(imports, Windows95Functions());
+    EXPECT_TRUE(Contains(problems, "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
+                                   "KERNEL32.DLL"))
+        << Lines(problems);
+    DialogTemplate dialog;
+    ASSERT_TRUE(ParseDialogTemplate(Dialog(u"PROGRESSDLG"), dialog, error)) << error;
+    EXPECT_TRUE(CompareDialog(dialog, ExpectedProgressDialog()).empty());
+}
+
 TEST_F(Fixture, DialogReadWholeWithStaticClass)
 {
     DialogTemplate dialog;
@@ -135,6 +155,55 @@ TEST_F(Fixture, StringsDecodedAndCompared)
     differences = CompareStrings(strings, ExpectedStrings());
     EXPECT_TRUE(Contains(differences,
                          "string 603 (row 600, Francais): \"Fran<U+00E7>ais\" expected, \"Francais\" found"));
+}
+
+// The list itself: every function the program is meant to call is on it, and
+// none of those that came after the first Windows 95 release.
+TEST(Windows95List, HoldsTheProgramsFunctionsAndNoLaterOnes)
+{
+    struct Function {
+        const char* dll;
+        const char* name;
+    };
+    const Function used[] = {
+        {"KERNEL32.DLL", "CreateDirectoryA"}, {"KERNEL32.DLL", "CreateProcessA"}, {"KERNEL32.DLL", "CreateThread"},
+        {"KERNEL32.DLL", "DeleteFileA"}, {"KERNEL32.DLL", "ExitProcess"}, {"KERNEL32.DLL", "FindFirstFileA"},
+        {"KERNEL32.DLL", "FindNextFileA"}, {"KERNEL32.DLL", "FindClose"}, {"KERNEL32.DLL", "GetCommandLineA"},
+        {"KERNEL32.DLL", "GetCurrentDirectoryA"}, {"KERNEL32.DLL", "GetDiskFreeSpaceA"},
+        {"KERNEL32.DLL", "GetExitCodeProcess"}, {"KERNEL32.DLL", "GetModuleHandleA"},
+        {"KERNEL32.DLL", "GetVersionExA"}, {"KERNEL32.DLL", "RemoveDirectoryA"}, {"KERNEL32.DLL", "TerminateThread"},
+        {"KERNEL32.DLL", "CreateFileA"}, {"KERNEL32.DLL", "ReadFile"}, {"KERNEL32.DLL", "WriteFile"},
+        {"KERNEL32.DLL", "CloseHandle"},
+        {"USER32.DLL", "BeginPaint"}, {"USER32.DLL", "CheckDlgButton"}, {"USER32.DLL", "CheckRadioButton"},
+        {"USER32.DLL", "DialogBoxParamA"}, {"USER32.DLL", "EnableWindow"}, {"USER32.DLL", "EndDialog"},
+        {"USER32.DLL", "EndPaint"}, {"USER32.DLL", "GetClientRect"}, {"USER32.DLL", "GetDC"},
+        {"USER32.DLL", "GetDlgItem"}, {"USER32.DLL", "GetSystemMetrics"}, {"USER32.DLL", "LoadBitmapA"},
+        {"USER32.DLL", "LoadStringA"}, {"USER32.DLL", "MessageBoxA"}, {"USER32.DLL", "ReleaseDC"},
+        {"USER32.DLL", "SendMessageA"}, {"USER32.DLL", "SetDlgItemTextA"}, {"USER32.DLL", "SetWindowPos"},
+        {"USER32.DLL", "SetWindowTextA"}, {"USER32.DLL", "wsprintfA"},
+        {"GDI32.DLL", "BitBlt"}, {"GDI32.DLL", "CreateCompatibleDC"}, {"GDI32.DLL", "CreatePen"},
+        {"GDI32.DLL", "DeleteDC"}, {"GDI32.DLL", "DeleteObject"}, {"GDI32.DLL", "LineTo"}, {"GDI32.DLL", "MoveToEx"},
+        {"GDI32.DLL", "SelectObject"}, {"GDI32.DLL", "SetTextAlign"}, {"GDI32.DLL", "TextOutA"},
+        {"ADVAPI32.DLL", "RegCloseKey"}, {"ADVAPI32.DLL", "RegCreateKeyExA"}, {"ADVAPI32.DLL", "RegDeleteKeyA"},
+        {"ADVAPI32.DLL", "RegEnumKeyExA"}, {"ADVAPI32.DLL", "RegOpenKeyExA"}, {"ADVAPI32.DLL", "RegQueryValueExA"},
+        {"ADVAPI32.DLL", "RegSetValueExA"},
+    };
+    const Function later[] = {
+        {"KERNEL32.DLL", "GetDiskFreeSpaceExA"}, {"KERNEL32.DLL", "GetFileSizeEx"},
+        {"KERNEL32.DLL", "SetFilePointerEx"}, {"KERNEL32.DLL", "GetFileAttributesExA"},
+        {"KERNEL32.DLL", "InterlockedCompareExchange"}, {"KERNEL32.DLL", "IsDebuggerPresent"},
+        {"KERNEL32.DLL", "GetLongPathNameA"}, {"USER32.DLL", "TrackMouseEvent"},
+    };
+    auto listed = [](const Function& f) {
+        for (const SystemDll& dll : Windows95Functions())
+            if (std::string(dll.name) == f.dll)
+                return std::find(dll.functions.begin(), dll.functions.end(), f.name) != dll.functions.end();
+        return false;
+    };
+    for (const Function& f : used)
+        EXPECT_TRUE(listed(f)) << f.dll << "!" << f.name;
+    for (const Function& f : later)
+        EXPECT_FALSE(listed(f)) << f.dll << "!" << f.name;
 }
 
 // A picture as the Multilingual edition's must be: yellow, a white edge, two
