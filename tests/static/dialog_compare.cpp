@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "pe_resources.h"
+#include "printable.h"
 
 std::string Hex(std::uint32_t value)
 {

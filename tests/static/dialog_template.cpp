@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "pe_resources.h"
+#include "printable.h"
 
 bool operator==(const TemplateField& a, const TemplateField& b)
 {

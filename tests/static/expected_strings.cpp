@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "pe_resources.h"
+#include "printable.h"
 
 const std::vector<ExpectedStringRow>& ExpectedStrings()
 {

@@ -1,7 +1,5 @@
 #include "pe_resources.h"
 
-#include <cstdio>
-
 ResourceName ResourceId(std::uint16_t id)
 {
     ResourceName n;
@@ -20,21 +18,6 @@ ResourceName ResourceString(const std::u16string& name)
 bool operator==(const ResourceName& a, const ResourceName& b)
 {
     return a.isName == b.isName && (a.isName ? a.name == b.name : a.id == b.id);
-}
-
-std::string Printable(const std::u16string& text)
-{
-    std::string out;
-    for (char16_t c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            out += static_cast<char>(c);
-        } else {
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "<U+%04X>", static_cast<unsigned>(c));
-            out += hex;
-        }
-    }
-    return out;
 }
 
 std::string Describe(const ResourceName& name)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pe_image.h"
+#include "printable.h"
 
 // A resource type or name: an ordinal, or a UTF-16 name as stored (the
 // resource compiler stores names in upper case).
@@ -22,8 +23,8 @@ bool operator==(const ResourceName& a, const ResourceName& b);
 std::string Describe(const ResourceName& name);
 
 enum ResourceType : std::uint16_t {
-    kRtIcon = 3,
     kRtBitmap = 2,
+    kRtIcon = 3,
     kRtDialog = 5,
     kRtString = 6,
     kRtGroupIcon = 14,
@@ -43,6 +44,3 @@ std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>
                                                 const ResourceName& type);
 std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries,
                                                 const ResourceName& type, const ResourceName& name);
-
-// 7-bit text for failure messages; other characters as U+XXXX.
-std::string Printable(const std::u16string& text);
