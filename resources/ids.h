@@ -46,3 +46,7 @@
 #define IDS_FREE_SPACE 710
 #define IDS_COPYING 720
 #define IDS_COPYING_TO 730
+
+// The system's control classes by ordinal, as templates name them.
+#define BUTTON_CLASS 0x0080
+#define STATIC_CLASS 0x0082
