@@ -77,12 +77,12 @@ foreach(edition ${QUORIX_EDITIONS})
     target_link_libraries(${exe} PRIVATE ${QUORIX_SYSTEM_LIBS})
     set_target_properties(${exe} PROPERTIES OUTPUT_NAME QUORIX SUFFIX .EXE
         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${edition})
-    if(EXISTS ${edition_stub_${edition}})
-        # The DOS face: the real-mode stub goes in front of the PE.
-        add_custom_command(TARGET ${exe} POST_BUILD
-            COMMAND ${QUORIX_SPLICE} ${edition_stub_${edition}} $<TARGET_FILE:${exe}>
-            VERBATIM)
-    endif()
+    # The DOS face: the real-mode stub goes in front of the PE, again
+    # whenever the stub changes.
+    set_property(TARGET ${exe} APPEND PROPERTY LINK_DEPENDS ${edition_stub_${edition}})
+    add_custom_command(TARGET ${exe} POST_BUILD
+        COMMAND ${QUORIX_SPLICE} ${edition_stub_${edition}} $<TARGET_FILE:${exe}>
+        VERBATIM)
 endforeach()
 
 if(QUORIX_WIDTH EQUAL 64)

@@ -24,6 +24,9 @@ inline uint16_t Offset(const void* p) { return static_cast<uint16_t>(reinterpret
 
 extern "C" uint8_t PeekByte(uint16_t seg, uint16_t off);
 extern "C" uint16_t PeekWord(uint16_t seg, uint16_t off);
+// Offset of the value of `name` (with its "=") in an environment, or kNoVariable.
+extern "C" uint16_t EnvFind(uint16_t env, const char* name);
+constexpr uint16_t kNoVariable = 0xFFFF;
 extern "C" void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint16_t srcOff,
                         uint16_t count);
 extern "C" [[noreturn]] void FarJump(uint16_t segment);

@@ -81,3 +81,37 @@ FarJump:
     pushw %ax
     pushw $0
     lretw
+
+// uint16_t EnvFind(uint16_t env, const char* name), in AX and DX: the offset
+// of the value of `name` (given with its "=") in the environment at segment
+// env, or FFFFh when it is not there.
+    .globl EnvFind
+EnvFind:
+    pushl %esi
+    pushl %edi
+    pushw %es
+    cld
+    movw %ax, %es
+    xorw %di, %di
+    testw %ax, %ax
+    jz 4f
+1:  cmpb $0, %es:(%di)
+    je 4f
+    movw %dx, %si
+2:  lodsb
+    testb %al, %al
+    jz 5f
+    scasb
+    je 2b
+    decw %di                    // to the end of this string
+    movw $0xFFFF, %cx
+    xorb %al, %al
+    repne scasb
+    cmpw $0x8000, %di           // no environment is longer
+    jb 1b
+4:  movw $0xFFFF, %di
+5:  movzwl %di, %eax
+    popw %es
+    popl %edi
+    popl %esi
+    retl

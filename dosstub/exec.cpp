@@ -21,7 +21,6 @@ char exec_program_path[kPathSize];       // the program file, fully qualified
 
 namespace {
 
-constexpr uint16_t kEnvironmentLimit = 0x8000;
 constexpr uint16_t kPspEnvironment = 0x2C;
 constexpr int kDosFileNotFound = 2, kDosPathNotFound = 3;
 constexpr int kNotFound = -1;
@@ -56,23 +55,6 @@ int TryCandidate(uint16_t* handle) {
     return ErrorFromDos(dos);
 }
 
-// Offset just past the NUL of the string at `off`.
-uint16_t SkipString(uint16_t env, uint16_t off) {
-    while (off < kEnvironmentLimit && PeekByte(env, off)) ++off;
-    return off + 1;
-}
-
-// Offset of the value of PATH in the environment, or -1.
-int FindPath(uint16_t env) {
-    static const char kName[] = "PATH=";
-    for (uint16_t off = 0; env && off < kEnvironmentLimit && PeekByte(env, off); off = SkipString(env, off)) {
-        int i = 0;
-        while (kName[i] && PeekByte(env, off + i) == kName[i]) ++i;
-        if (!kName[i]) return off + i;
-    }
-    return -1;
-}
-
 // Opens the program file: a name with a drive or a leading backslash as it
 // stands, a bare name in the current directory and then along PATH.
 int FindProgram(const char* name, uint16_t env, uint16_t* handle) {
@@ -81,15 +63,15 @@ int FindProgram(const char* name, uint16_t env, uint16_t* handle) {
     if (result != kNotFound || name[0] == '\\' || (name[0] && name[1] == ':'))
         return result == kNotFound ? kNoSuchFile : result;
     int nameSize = TextLength(name) + 1;
-    int off = FindPath(env);
-    while (off >= 0) {
+    uint16_t off = EnvFind(env, "PATH=");
+    while (off != kNoVariable) {
         int n = 0;
         uint8_t c;
         for (; (c = PeekByte(env, off)) && c != ';'; ++off) {
             if (n < kPathSize) candidate[n] = c;
             ++n;
         }
-        off = c ? off + 1 : -1;
+        off = c ? off + 1 : kNoVariable;
         // An empty entry names no directory; an overlong one no file DOS could open.
         if (n == 0) continue;
         if (n < kPathSize && candidate[n - 1] != '\\') candidate[n++] = '\\';

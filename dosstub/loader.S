@@ -12,7 +12,7 @@
     .section .text.loader, "ax"
     .set PATH_SIZE, 128
     .set STACK_SIZE, 64
-    .set LOADER_PARAGRAPHS, (loader_end - loader_start + PATH_SIZE + STACK_SIZE) / 16
+    .set LOADER_PARAGRAPHS, (loader_end - loader_start + PATH_SIZE + STACK_SIZE + 15) / 16
     .globl ExecCommit, LOADER_PARAGRAPHS
     .globl loader_header, loader_psp
 
@@ -265,7 +265,6 @@ loader_startup_ax:              // FCB drive flags, as DOS gives them in AX
     .word 0
 loader_psp:
     .word 0
-    .balign 16
 loader_end:                     // the path follows, then the stack
 
 commit_no_memory:

@@ -1,0 +1,202 @@
+// The splicer, run as the build runs it, on small PEs of both widths.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "pe_image.h"
+
+namespace {
+
+Bytes Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void Write(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+std::string Scratch(const std::string& name) {
+    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : test)
+        if (c == '/') c = '_';
+    return std::string(FIXTURE_DIR) + "/scratch-" + test + "-" + name;
+}
+
+// Exit status of `command`, its stderr in `*err`.
+int Shell(const std::string& command, std::string* err = nullptr) {
+    std::string errFile = Scratch("stderr");
+    int status = std::system((command + " 2>" + errFile).c_str());
+    if (err) {
+        Bytes e = Read(errFile);
+        err->assign(e.begin(), e.end());
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int Splice(const std::string& stub, const std::string& program, std::string* err = nullptr) {
+    return Shell(std::string(SPLICE_PATH) + " '" + stub + "' '" + program + "'", err);
+}
+
+std::string Fixture(int width) { return std::string(FIXTURE_DIR) + "/fixture" + std::to_string(width) + ".exe"; }
+
+// A copy of a fixture to splice into.
+std::string CopyOf(int width) {
+    std::string path = Scratch("fixture" + std::to_string(width) + ".exe");
+    Write(path, Read(Fixture(width)));
+    return path;
+}
+
+// The bytes of section `i`'s raw data.
+Bytes SectionData(const Bytes& file, int i) {
+    PeLayout pe;
+    std::string error;
+    if (!ReadPe(file, &pe, &error)) return {};
+    uint32_t s = pe.sectionTable + i * kSectionHeaderSize;
+    uint32_t size = Get32(file, s + 16), raw = Get32(file, s + 20);
+    return Bytes(file.begin() + raw, file.begin() + raw + size);
+}
+
+// A DOS program of `size` bytes: a 64-byte MZ header and filler.
+Bytes MzOfSize(uint32_t size) {
+    Bytes b(size, 0x90);
+    for (int i = 2; i < 0x40; ++i) b[i] = 0;
+    b[0] = 'M';
+    b[1] = 'Z';
+    b[2] = size % 512;
+    b[3] = (size % 512) >> 8;
+    b[4] = (size + 511) / 512;
+    b[8] = 4;
+    return b;
+}
+
+struct LayoutCase {
+    int width;
+    const char* stub;
+};
+
+class SpliceLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+// The stub lands in front, the PE headers and every section's bytes survive
+// the move, and the headers still end below the first section.
+TEST_P(SpliceLayout, StubInFrontSectionsIntact) {
+    std::string program = CopyOf(GetParam().width);
+    Bytes before = Read(program);
+    ASSERT_EQ(Splice(GetParam().stub, program), 0);
+    Bytes after = Read(program), stub = Read(GetParam().stub);
+    std::string why;
+    EXPECT_TRUE(CheckSplicedLayout(after, stub, &why)) << why;
+
+    PeLayout a, b;
+    ASSERT_TRUE(ReadPe(before, &b, &why)) << why;
+    ASSERT_TRUE(ReadPe(after, &a, &why)) << why;
+    EXPECT_GT(a.sizeOfHeaders, b.sizeOfHeaders) << "this stub should have moved the sections";
+    ASSERT_EQ(a.sectionCount, b.sectionCount);
+    for (uint32_t i = 0; i < a.sectionCount; ++i) EXPECT_EQ(SectionData(after, i), SectionData(before, i)) << i;
+    // The headers are the linker's but for the offsets that had to move.
+    uint32_t length = b.headersEnd - b.peOffset;
+    Bytes oldHeaders(before.begin() + b.peOffset, before.begin() + b.headersEnd);
+    Bytes newHeaders(after.begin() + a.peOffset, after.begin() + a.peOffset + length);
+    uint32_t delta = a.sizeOfHeaders - b.sizeOfHeaders;
+    Put32(oldHeaders, b.optionalOffset - b.peOffset + kOptSizeOfHeaders, a.sizeOfHeaders);
+    for (uint32_t i = 0; i < b.sectionCount; ++i) {
+        uint32_t raw = b.sectionTable - b.peOffset + i * kSectionHeaderSize + 20;
+        if (Get32(oldHeaders, raw)) Put32(oldHeaders, raw, Get32(oldHeaders, raw) + delta);
+    }
+    // A checksum the linker wrote is made right for the new bytes.
+    uint32_t checksum = a.optionalOffset + kOptCheckSum;
+    if (Get32(before, b.optionalOffset + kOptCheckSum)) {
+        EXPECT_EQ(Get32(after, checksum), PeChecksum(after, checksum));
+        Put32(oldHeaders, b.optionalOffset - b.peOffset + kOptCheckSum, Get32(after, checksum));
+    }
+    EXPECT_EQ(newHeaders, oldHeaders);
+    EXPECT_EQ(after.size(), before.size() + delta);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, SpliceLayout,
+                         ::testing::Values(LayoutCase{32, DOS_STUB}, LayoutCase{64, DOS_STUB},
+                                           LayoutCase{32, DOS_STUB_ENGLISH}, LayoutCase{64, DOS_STUB_ENGLISH}),
+                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
+                             return "Pe" + std::to_string(info.param.width) + (info.index < 2 ? "" : "English");
+                         });
+
+// Splicing over a file that already has a stub gives what splicing the new
+// stub into the linker's file gives, and the same bytes every time.
+TEST(Splice, AgainOverAStubIsLikeOnce) {
+    std::string once = CopyOf(64), twice = Scratch("twice.exe");
+    Write(twice, Read(once));
+    ASSERT_EQ(Splice(DOS_STUB_ENGLISH, once), 0);
+    ASSERT_EQ(Splice(DOS_STUB, twice), 0);
+    ASSERT_EQ(Splice(DOS_STUB_ENGLISH, twice), 0);
+    EXPECT_EQ(Read(twice), Read(once));
+}
+
+// The spliced 64-bit program still loads and runs under Wine.
+TEST(Splice, SplicedProgramRunsUnderWine) {
+    std::string program = CopyOf(64);
+    ASSERT_EQ(Splice(DOS_STUB, program), 0);
+    std::string out = Scratch("stdout");
+    int code = Shell(std::string(HARNESS) + " '" + HARNESS_DIR + "' run '" + program + "' >'" + out + "'");
+    Bytes text = Read(out);
+    EXPECT_EQ(code, 42);
+    EXPECT_NE(std::string(text.begin(), text.end()).find("fixture ran"), std::string::npos);
+}
+
+struct RefusalCase {
+    const char* name;
+    Bytes stub;      // empty: the real stub
+    Bytes program;   // empty: the 64-bit fixture
+    const char* message;
+};
+
+class SpliceRefuses : public ::testing::TestWithParam<RefusalCase> {};
+
+// What cannot be done safely is refused with a message and leaves the file alone.
+TEST_P(SpliceRefuses, LeavesTheFileAlone) {
+    const RefusalCase& c = GetParam();
+    std::string stub = DOS_STUB, program = CopyOf(64);
+    if (!c.stub.empty()) Write(stub = Scratch("stub.exe"), c.stub);
+    if (!c.program.empty()) Write(program, c.program);
+    Bytes before = Read(program);
+    std::string err;
+    EXPECT_EQ(Splice(stub, program, &err), 1);
+    EXPECT_NE(err.find(c.message), std::string::npos) << err;
+    EXPECT_EQ(Read(program), before);
+}
+
+Bytes Text(const char* s) { return Bytes(s, s + std::char_traits<char>::length(s)); }
+
+// The largest stub that fits beside the fixture's headers, and one more
+// 8-byte step: first section at 0x1000, headers of the 64-bit fixture.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpliceRefuses,
+    ::testing::Values(RefusalCase{"StubTooBig", MzOfSize(3900), {}, "stub too big"},
+                      RefusalCase{"StubNotMz", Text("just text, not a program"), {}, "stub: not an MZ program"},
+                      RefusalCase{"ProgramNotPe", {}, Text("MZ but nothing more, not a PE at all......................"
+                                                           "......................"), "not a PE file"},
+                      RefusalCase{"ProgramIsDosOnly", {}, MzOfSize(600), "not a PE file"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+
+// Just fitting is fine, one step more is not: the limit is the first section.
+TEST(Splice, LimitIsTheFirstSection) {
+    Bytes fixture = Read(Fixture(64));
+    PeLayout pe;
+    std::string why;
+    ASSERT_TRUE(ReadPe(fixture, &pe, &why)) << why;
+    uint32_t headers = pe.headersEnd - pe.peOffset;
+    uint32_t largest = (pe.firstSectionRva - headers) & ~7u;
+    std::string stub = Scratch("stub.exe"), program = CopyOf(64);
+    Write(stub, MzOfSize(largest));
+    EXPECT_EQ(Splice(stub, program), 0);
+    EXPECT_TRUE(CheckSplicedLayout(Read(program), Read(stub), &why)) << why;
+    program = CopyOf(64);
+    Write(stub, MzOfSize(largest + 1));
+    EXPECT_EQ(Splice(stub, program), 1);
+}
+
+}  // namespace
