@@ -36,19 +36,6 @@ void EndLine() {
     used = 0;
 }
 
-// Offset of the value of `name` (given with its "="), or -1.
-int FindVariable(uint16_t env, const char* name) {
-    uint16_t off = 0;
-    while (PeekByte(env, off)) {
-        int i = 0;
-        while (name[i] && PeekByte(env, off + i) == name[i]) ++i;
-        if (!name[i]) return off + i;
-        while (PeekByte(env, off)) ++off;
-        ++off;
-    }
-    return -1;
-}
-
 // Copies a far text into a buffer of `size` bytes.
 void FarText(char* buffer, int size, uint16_t seg, uint16_t off) {
     int n = 0;
@@ -63,8 +50,8 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     uint16_t env = PeekWord(psp, 0x2C);
 
     static char path[128];
-    int off = FindVariable(env, "REPORT=");
-    if (off >= 0) FarText(path, sizeof path, env, off);
+    uint16_t off = EnvFind(env, "REPORT=");
+    if (off != kNoVariable) FarText(path, sizeof path, env, off);
     else CopyText(path, sizeof path, "C:\\STANDIN.TXT");
     DosCreate(path, &report);
 
@@ -104,7 +91,7 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     DosClose(report);
 
     uint8_t code = 0;
-    off = FindVariable(env, "RC=");
-    for (char c; off >= 0 && (c = PeekByte(env, off)) >= '0' && c <= '9'; ++off) code = code * 10 + (c - '0');
+    off = EnvFind(env, "RC=");
+    for (char c; off != kNoVariable && (c = PeekByte(env, off)) >= '0' && c <= '9'; ++off) code = code * 10 + (c - '0');
     DosExit(code);
 }

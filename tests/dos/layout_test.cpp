@@ -1,0 +1,47 @@
+// The built executables: each begins with its edition's DOS stub and keeps a
+// loadable PE behind it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "pe_image.h"
+
+namespace {
+
+Bytes Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct Built {
+    int width;
+    const char* edition;
+    const char* stub;
+};
+
+class BuiltExecutable : public ::testing::TestWithParam<Built> {};
+
+TEST_P(BuiltExecutable, BeginsWithTheStub) {
+    const Built& b = GetParam();
+    std::string path = std::string(BUILD_DIR) + "/win" + std::to_string(b.width) + "/" + b.edition + "/QUORIX.EXE";
+    Bytes file = Read(path), stub = Read(b.stub);
+    ASSERT_FALSE(file.empty()) << path;
+    ASSERT_FALSE(stub.empty()) << b.stub;
+    std::string why;
+    EXPECT_TRUE(CheckSplicedLayout(file, stub, &why)) << path << ": " << why;
+    PeLayout pe;
+    ASSERT_TRUE(ReadPe(file, &pe, &why)) << why;
+    EXPECT_EQ(pe.pe32plus, b.width == 64);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, BuiltExecutable,
+                         ::testing::Values(Built{32, "german", DOS_STUB}, Built{32, "english", DOS_STUB_ENGLISH},
+                                           Built{32, "multilingual", DOS_STUB}, Built{64, "german", DOS_STUB},
+                                           Built{64, "english", DOS_STUB_ENGLISH},
+                                           Built{64, "multilingual", DOS_STUB}),
+                         [](const ::testing::TestParamInfo<Built>& info) {
+                             return std::string(info.param.edition) + std::to_string(info.param.width);
+                         });
+
+}  // namespace

@@ -1,0 +1,230 @@
+// The DOS stub in DOSBox: which extender it starts, with what tail, what it
+// prints, and that the extender takes its place rather than running under it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dosbox.h"
+
+namespace {
+
+const char kBanner[] = "QUORIX: Standard version";
+const char kPatch[] = "Patching main executable from C:\\TALVEX\\QUORIX\\";
+const char kCdGame[] = ".\\quorix.exd ";
+const char kDiskGame[] = "C:\\TALVEX\\QUORIX\\QUORIX.EXD ";
+const char kDiskDir[] = "TALVEX\\QUORIX\\";
+
+// Where the extender's copies are and what the stub is started with.
+struct Setup {
+    bool english = false;
+    bool diskExtender = false;  // C:\TALVEX\QUORIX\DOS4GW.EXE
+    bool diskGame = false;      // C:\TALVEX\QUORIX\QUORIX.EXD
+    bool cdExtender = true;     // DOS4GW.EXE in the CD root, the current directory
+    std::vector<std::string> pathDirs = {};  // folders of C: that hold a DOS4GW.EXE
+    const char* path = nullptr;              // PATH, or none at all
+    std::string tail = "";                   // typed after QUORIX.EXE
+    Bytes extender = {};                     // the extender's bytes, the stand-in if empty
+};
+
+std::string Name() {
+    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
+    test += std::string("-") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    for (char& c : test)
+        if (c == '/') c = '_';
+    return test;
+}
+
+// Lays out the drives, runs the stand-in straight from the prompt with the
+// same tail (DIRECT.TXT: the tail DOS gives, the time before), then the stub
+// (STUB.OUT, STUB.RC; the stand-in's report in STUB.TXT, exit code 7).
+DosBox RunStub(const Setup& s) {
+    DosBox box(Name());
+    Bytes standIn = FileOf(DOS_STANDIN);
+    Bytes extender = s.extender.empty() ? standIn : s.extender;
+    box.PutD("QUORIX.EXE", FileOf(s.english ? DOS_STUB_ENGLISH : DOS_STUB));
+    box.PutD("QUORIX.EXD", Bytes(100, 'x'));
+    if (s.cdExtender) box.PutD("DOS4GW.EXE", extender);
+    if (s.diskExtender) box.PutC(std::string(kDiskDir) + "DOS4GW.EXE", extender);
+    if (s.diskGame) box.PutC(std::string(kDiskDir) + "QUORIX.EXD", Bytes(100, 'x'));
+    for (const auto& dir : s.pathDirs) box.PutC(dir + "\\DOS4GW.EXE", extender);
+    box.MakeDirC("NONE");
+    box.PutC("STANDIN.EXE", standIn);
+    box.Line(s.path ? std::string("SET PATH=") + s.path : "SET PATH=");
+    box.Line("SET REPORT=C:\\DIRECT.TXT");
+    box.Line("C:\\STANDIN.EXE" + s.tail);
+    box.Line("SET REPORT=C:\\STUB.TXT");
+    box.Line("SET RC=7");
+    box.Capture("QUORIX.EXE" + s.tail, "STUB");
+    EXPECT_TRUE(box.Run()) << "DOSBox did not finish";
+    return box;
+}
+
+// The stub's own lines: everything before the stand-in speaks.
+std::vector<std::string> StubLines(const DosBox& box) {
+    std::vector<std::string> lines;
+    for (const auto& line : box.Output("STUB")) {
+        if (line.rfind("stand-in: ", 0) == 0) break;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+unsigned long Hex(const std::string& text) { return text.empty() ? 0 : std::stoul(text, nullptr, 16); }
+
+struct StartCase {
+    const char* name;
+    Setup setup;
+    const char* started;  // the extender's own path, as it finds it
+};
+
+class StubStarts : public ::testing::TestWithParam<StartCase> {};
+
+// The extender runs with the game argument, the user's tail byte for byte
+// and, in the English edition, "/US"; the patch message and the pause come
+// with the hard-disk game only; the extender's exit code is the process's.
+TEST_P(StubStarts, ExtenderWithGameAndTail) {
+    const StartCase& c = GetParam();
+    DosBox box = RunStub(c.setup);
+    auto direct = box.Report("DIRECT.TXT"), report = box.Report("STUB.TXT");
+    std::string userTail = FromHex(direct["TAIL"]);
+    ASSERT_EQ(userTail, c.setup.tail) << "DOSBox passed the tail differently";
+
+    std::vector<std::string> expected;
+    if (c.setup.diskGame) expected.push_back(kPatch);
+    expected.push_back(kBanner);
+    EXPECT_EQ(StubLines(box), expected);
+    EXPECT_EQ(box.ExitCode("STUB"), 7);
+    EXPECT_EQ(report["SELF"], c.started);
+    std::string tail = std::string(c.setup.diskGame ? kDiskGame : kCdGame) + " " + userTail;
+    if (c.setup.english) tail += " /US";
+    EXPECT_EQ(FromHex(report["TAIL"]), tail);
+
+    // BIOS ticks, 18.2 a second, from the direct run to the stand-in's start.
+    unsigned long ticks = Hex(report["TICKS"]) - Hex(direct["TICKS"]);
+    if (c.setup.diskGame) EXPECT_GE(ticks, 19u) << "the pause is under a second";
+    else EXPECT_LT(ticks, 9u) << "a pause without the hard-disk game";
+}
+
+std::string Repeat(char c, int n) { return std::string(n, c); }
+
+// A tail DOS gives as n characters, its leading blank counted.
+std::string TailOf(int n) { return " " + Repeat('a', n - 1); }
+
+const StartCase kStarts[] = {
+    {"CdOnly", {}, "D:\\DOS4GW.EXE"},
+    {"TailByteForByte", {.tail = "    lead  \"q  x\" \t-s /Y"}, "D:\\DOS4GW.EXE"},
+    {"TailHighBytes", {.tail = " \xE9\xFF~"}, "D:\\DOS4GW.EXE"},
+    {"DiskExtenderOnly", {.diskExtender = true, .tail = " -x"}, "C:\\TALVEX\\QUORIX\\DOS4GW.EXE"},
+    {"DiskGameOnly", {.diskGame = true, .tail = " -x"}, "D:\\DOS4GW.EXE"},
+    {"BothOnDisk", {.diskExtender = true, .diskGame = true}, "C:\\TALVEX\\QUORIX\\DOS4GW.EXE"},
+    {"DiskExtenderBeforePath",
+     {.diskExtender = true, .cdExtender = false, .pathDirs = {"BIN"}, .path = "C:\\BIN"},
+     "C:\\TALVEX\\QUORIX\\DOS4GW.EXE"},
+    {"CurrentDirBeforePath", {.pathDirs = {"BIN"}, .path = "C:\\BIN"}, "D:\\DOS4GW.EXE"},
+    {"PathNoTrailingBackslash", {.cdExtender = false, .pathDirs = {"BIN"}, .path = "C:\\NONE;C:\\BIN"},
+     "C:\\BIN\\DOS4GW.EXE"},
+    {"PathTrailingBackslash", {.cdExtender = false, .pathDirs = {"BIN"}, .path = "C:\\NONE\\;C:\\BIN\\"},
+     "C:\\BIN\\DOS4GW.EXE"},
+    {"PathEmptyEntries", {.cdExtender = false, .pathDirs = {"BIN"}, .path = ";;C:\\BIN;"}, "C:\\BIN\\DOS4GW.EXE"},
+    {"PathOverlongEntry",
+     {.cdExtender = false, .pathDirs = {"BIN"}, .path = "C:\\XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX"
+                                                         "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX"
+                                                         "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX;C:\\BIN"},
+     "C:\\BIN\\DOS4GW.EXE"},
+    {"PathFirstMatchWins", {.cdExtender = false, .pathDirs = {"BIN", "BIN2"}, .path = "C:\\NONE;C:\\BIN2;C:\\BIN"},
+     "C:\\BIN2\\DOS4GW.EXE"},
+    {"EnglishNoArguments", {.english = true}, "D:\\DOS4GW.EXE"},
+    {"EnglishWithArguments", {.english = true, .diskGame = true, .tail = " -a  b"}, "D:\\DOS4GW.EXE"},
+    {"LongestTailFromCd", {.tail = TailOf(112)}, "D:\\DOS4GW.EXE"},
+    {"LongestTailWithDiskGame", {.diskGame = true, .tail = TailOf(97)}, "D:\\DOS4GW.EXE"},
+    {"EnglishLongestTailFromCd", {.english = true, .tail = TailOf(108)}, "D:\\DOS4GW.EXE"},
+    {"EnglishLongestTailWithDiskGame", {.english = true, .diskGame = true, .tail = TailOf(93)}, "D:\\DOS4GW.EXE"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, StubStarts, ::testing::ValuesIn(kStarts),
+                         [](const ::testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+
+struct FailCase {
+    const char* name;
+    Setup setup;
+    const char* extender;  // as the report names it
+    const char* error;
+};
+
+class StubFails : public ::testing::TestWithParam<FailCase> {};
+
+// A start that cannot be made: exactly three lines after the banner, exit code 1.
+TEST_P(StubFails, ThreeLinesAndExitCodeOne) {
+    const FailCase& c = GetParam();
+    DosBox box = RunStub(c.setup);
+    ASSERT_EQ(FromHex(box.Report("DIRECT.TXT")["TAIL"]), c.setup.tail) << "DOSBox passed the tail differently";
+    std::vector<std::string> expected;
+    if (c.setup.diskGame) expected.push_back(kPatch);
+    for (const char* line : {kBanner, "Stub exec failed:", c.extender, c.error}) expected.push_back(line);
+    EXPECT_EQ(box.Output("STUB"), expected);
+    EXPECT_EQ(box.ExitCode("STUB"), 1);
+}
+
+Bytes NotAnExe() { return Bytes{'n', 'o', 't', ' ', 'a', 'n', ' ', 'e', 'x', 'e'}; }
+
+const FailCase kFails[] = {
+    {"NoExtenderNoPath", {.cdExtender = false}, "dos4gw.exe", "No such file or directory"},
+    {"NoExtenderOnPath", {.cdExtender = false, .pathDirs = {"BIN"}, .path = "C:\\NONE;;C:\\"}, "dos4gw.exe",
+     "No such file or directory"},
+    {"TailTooLongFromCd", {.tail = TailOf(113)}, "dos4gw.exe", "Argument list too big"},
+    {"TailTooLongWithDiskGame", {.diskGame = true, .tail = TailOf(98)}, "dos4gw.exe", "Argument list too big"},
+    {"EnglishTailTooLongFromCd", {.english = true, .tail = TailOf(109)}, "dos4gw.exe", "Argument list too big"},
+    {"EnglishTailTooLongWithDiskGame", {.english = true, .diskGame = true, .tail = TailOf(94)}, "dos4gw.exe",
+     "Argument list too big"},
+    {"LongestTailDosPasses", {.diskExtender = true, .tail = TailOf(126)}, "C:\\TALVEX\\QUORIX\\DOS4GW.EXE",
+     "Argument list too big"},
+    {"ExtenderNotAnExe", {.extender = NotAnExe()}, "dos4gw.exe", "Exec format error"},
+    {"DiskExtenderNotAnExe", {.diskExtender = true, .extender = NotAnExe()}, "C:\\TALVEX\\QUORIX\\DOS4GW.EXE",
+     "Exec format error"},
+    {"ExtenderHeaderCutShort", {.tail = " x", .extender = Bytes{'M', 'Z', 0x10, 0}}, "dos4gw.exe",
+     "Exec format error"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, StubFails, ::testing::ValuesIn(kFails),
+                         [](const ::testing::TestParamInfo<FailCase>& info) { return std::string(info.param.name); });
+
+// An extender that asks for more memory than there is: the stub is already
+// given up, so the exec says so itself and ends with 255.
+TEST(StubLate, ExtenderTooBigForMemory) {
+    Bytes big = FileOf(DOS_STANDIN);
+    big[0x0A] = big[0x0B] = 0xFF;  // minimum extra paragraphs: 1 MiB
+    DosBox box = RunStub({.extender = big});
+    EXPECT_EQ(box.Output("STUB"), (std::vector<std::string>{kBanner, "Not enough memory to load the extender"}));
+    EXPECT_EQ(box.ExitCode("STUB"), 255);
+}
+
+// Started through the stub, the extender has the stub's PSP (the same as
+// when it is started straight from the prompt under a name of the same
+// length) and its parent, and within 1 KiB the same conventional memory.
+TEST(StubInPlace, ExtenderGetsTheStubsPspAndMemory) {
+    DosBox box(Name());
+    box.PutD("QUORIX.EXE", FileOf(DOS_STUB));
+    box.PutD("DOS4GW.EXE", FileOf(DOS_STANDIN));
+    box.Line("SET REPORT=C:\\DIRECT.TXT");
+    box.Line("DOS4GW.EXE");
+    box.Line("SET REPORT=C:\\STUB.TXT");
+    box.Capture("QUORIX.EXE", "STUB");
+    ASSERT_TRUE(box.Run());
+    auto direct = box.Report("DIRECT.TXT"), stub = box.Report("STUB.TXT");
+    ASSERT_FALSE(direct["PSP"].empty());
+    EXPECT_EQ(stub["PSP"], direct["PSP"]);
+    EXPECT_EQ(stub["PARENT"], direct["PARENT"]);
+    EXPECT_EQ(Hex(stub["TOP"]), Hex(stub["PSP"]) + Hex(stub["BLOCK"]));
+    unsigned long directBytes = (Hex(direct["BLOCK"]) + Hex(direct["FREE"])) * 16;
+    unsigned long stubBytes = (Hex(stub["BLOCK"]) + Hex(stub["FREE"])) * 16;
+    EXPECT_GE(stubBytes + 1024, directBytes);
+    std::printf("conventional memory: started directly %lu bytes (block %lu + free %lu paragraphs), "
+                "through the stub %lu bytes (block %lu + free %lu)\n",
+                directBytes, Hex(direct["BLOCK"]), Hex(direct["FREE"]), stubBytes, Hex(stub["BLOCK"]),
+                Hex(stub["FREE"]));
+    RecordProperty("direct_bytes", std::to_string(directBytes));
+    RecordProperty("stub_bytes", std::to_string(stubBytes));
+}
+
+}  // namespace
