@@ -5,6 +5,8 @@
 //     exit CODE            end at once with CODE
 //     hold CODE EVENT      keep running until the named event is set (or a
 //                          minute has passed), then end with CODE
+//     show                 say in a message box what it was started with
+//                          (the demo CD's game and DirectX setup)
 // Without a control file it ends with 0. A file beside the copy, rather than
 // the environment, lets a test change the behaviour between two starts of
 // the same launcher.
@@ -53,6 +55,12 @@ int main()
         if (std::fscanf(f, "%15s %lu %127s", mode, &code, event) < 1)
             std::strcpy(mode, "exit");
         std::fclose(f);
+    }
+    if (std::strcmp(mode, "show") == 0) {
+        char directory[MAX_PATH] = "";
+        GetCurrentDirectoryA(sizeof directory, directory);
+        std::string text = std::string("Started as:\n") + GetCommandLineA() + "\n\nin:\n" + directory;
+        MessageBoxA(nullptr, text.c_str(), "Quorix stand-in", MB_OK | MB_ICONINFORMATION);
     }
     if (std::strcmp(mode, "hold") == 0) {
         // The limit keeps a forgotten stand-in from outliving its test run.
