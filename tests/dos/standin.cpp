@@ -2,6 +2,7 @@
 // as KEY=VALUE lines, to the file named by REPORT (default C:\STANDIN.TXT) and
 // to standard output, then exits with the code in RC (default 0).
 //   TAIL    its command tail, in hex, from the PSP's length byte
+//   TEXT    the same as text, in brackets, for people
 //   SELF    its own path, from after the environment
 //   PSP, PARENT, TOP   its PSP segment, the parent's, the PSP's memory top
 //   BLOCK, FREE        paragraphs in its memory block, in the largest free one
@@ -58,6 +59,10 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     uint8_t length = PeekByte(psp, 0x80);
     PutText("TAIL=");
     for (int i = 0; i < length && i < 127; ++i) PutHex(PeekByte(psp, 0x81 + i), 2);
+    EndLine();
+    PutText("TEXT=[");
+    for (int i = 0; i < length && i < 127; ++i) Put(PeekByte(psp, 0x81 + i));
+    PutText("]");
     EndLine();
 
     off = 0;

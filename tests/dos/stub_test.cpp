@@ -2,6 +2,7 @@
 // prints, and that the extender takes its place rather than running under it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -199,32 +200,45 @@ TEST(StubLate, ExtenderTooBigForMemory) {
     EXPECT_EQ(box.ExitCode("STUB"), 255);
 }
 
-// Started through the stub, the extender has the stub's PSP (the same as
-// when it is started straight from the prompt under a name of the same
-// length) and its parent, and within 1 KiB the same conventional memory.
+unsigned long MemoryBytes(std::map<std::string, std::string>& report) {
+    return (Hex(report["BLOCK"]) + Hex(report["FREE"])) * 16;
+}
+
+// Started through the stub, the extender has the stub's PSP (the one it gets
+// straight from the prompt under a name of the same length) and its parent,
+// and within 1 KiB the conventional memory (its block and the largest free
+// one) it has when started straight from the prompt. Both ways of making its
+// environment: in the stub's block (a path as long as the stub's) and in a
+// new one (the longer hard-disk path).
 TEST(StubInPlace, ExtenderGetsTheStubsPspAndMemory) {
     DosBox box(Name());
     box.PutD("QUORIX.EXE", FileOf(DOS_STUB));
     box.PutD("DOS4GW.EXE", FileOf(DOS_STANDIN));
+    box.MakeDirC("TALVEX\\QUORIX");
     box.Line("SET REPORT=C:\\DIRECT.TXT");
     box.Line("DOS4GW.EXE");
     box.Line("SET REPORT=C:\\STUB.TXT");
     box.Capture("QUORIX.EXE", "STUB");
+    box.Line("COPY D:\\DOS4GW.EXE C:\\TALVEX\\QUORIX\\DOS4GW.EXE");
+    box.Line("SET REPORT=C:\\DISKDIR.TXT");
+    box.Line("C:\\TALVEX\\QUORIX\\DOS4GW.EXE");
+    box.Line("SET REPORT=C:\\DISK.TXT");
+    box.Capture("QUORIX.EXE", "DISK");
     ASSERT_TRUE(box.Run());
     auto direct = box.Report("DIRECT.TXT"), stub = box.Report("STUB.TXT");
+    auto diskDirect = box.Report("DISKDIR.TXT"), disk = box.Report("DISK.TXT");
+    ASSERT_EQ(disk["SELF"], "C:\\TALVEX\\QUORIX\\DOS4GW.EXE");
     ASSERT_FALSE(direct["PSP"].empty());
-    EXPECT_EQ(stub["PSP"], direct["PSP"]);
-    EXPECT_EQ(stub["PARENT"], direct["PARENT"]);
-    EXPECT_EQ(Hex(stub["TOP"]), Hex(stub["PSP"]) + Hex(stub["BLOCK"]));
-    unsigned long directBytes = (Hex(direct["BLOCK"]) + Hex(direct["FREE"])) * 16;
-    unsigned long stubBytes = (Hex(stub["BLOCK"]) + Hex(stub["FREE"])) * 16;
-    EXPECT_GE(stubBytes + 1024, directBytes);
-    std::printf("conventional memory: started directly %lu bytes (block %lu + free %lu paragraphs), "
-                "through the stub %lu bytes (block %lu + free %lu)\n",
-                directBytes, Hex(direct["BLOCK"]), Hex(direct["FREE"]), stubBytes, Hex(stub["BLOCK"]),
-                Hex(stub["FREE"]));
-    RecordProperty("direct_bytes", std::to_string(directBytes));
-    RecordProperty("stub_bytes", std::to_string(stubBytes));
+    for (auto* through : {&stub, &disk}) {
+        EXPECT_EQ((*through)["PSP"], direct["PSP"]);
+        EXPECT_EQ((*through)["PARENT"], direct["PARENT"]);
+        EXPECT_EQ(Hex((*through)["TOP"]), Hex((*through)["PSP"]) + Hex((*through)["BLOCK"]));
+    }
+    EXPECT_GE(MemoryBytes(stub) + 1024, MemoryBytes(direct));
+    EXPECT_GE(MemoryBytes(disk) + 1024, MemoryBytes(diskDirect));
+    std::printf("conventional memory (block + largest free): D:\\DOS4GW.EXE started directly %lu bytes, "
+                "through the stub %lu; C:\\TALVEX\\QUORIX\\DOS4GW.EXE directly %lu, through the stub %lu\n",
+                MemoryBytes(direct), MemoryBytes(stub), MemoryBytes(diskDirect), MemoryBytes(disk));
 }
 
 }  // namespace
