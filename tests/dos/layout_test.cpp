@@ -20,6 +20,9 @@ struct Built {
     const char* stub;
 };
 
+// Its name, for the test list.
+void PrintTo(const Built& c, std::ostream* os) { *os << c.edition << c.width; }
+
 class BuiltExecutable : public ::testing::TestWithParam<Built> {};
 
 TEST_P(BuiltExecutable, BeginsWithTheStub) {

@@ -1,7 +1,8 @@
 // The stand-in for the DOS/4GW extender: reports what it was started with,
 // as KEY=VALUE lines, to the file named by REPORT (default C:\STANDIN.TXT) and
 // to standard output, then exits with the code in RC (default 0).
-//   TAIL    its command tail, in hex, from the PSP's length byte
+//   LENGTH  the PSP's tail length byte, in hex
+//   TAIL    its command tail, in hex, as many bytes as that says (at most 127)
 //   TEXT    the same as text, in brackets, for people
 //   SELF    its own path, from after the environment
 //   PSP, PARENT, TOP   its PSP segment, the parent's, the PSP's memory top
@@ -57,6 +58,9 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     DosCreate(path, &report);
 
     uint8_t length = PeekByte(psp, 0x80);
+    PutText("LENGTH=");
+    PutHex(length, 2);
+    EndLine();
     PutText("TAIL=");
     for (int i = 0; i < length && i < 127; ++i) PutHex(PeekByte(psp, 0x81 + i), 2);
     EndLine();

@@ -79,6 +79,9 @@ struct StartCase {
     const char* started;  // the extender's own path, as it finds it
 };
 
+// Its name, for the test list.
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
 class StubStarts : public ::testing::TestWithParam<StartCase> {};
 
 // The extender runs with the game argument, the user's tail byte for byte
@@ -153,6 +156,9 @@ struct FailCase {
     const char* error;
 };
 
+// Its name, for the test list.
+void PrintTo(const FailCase& c, std::ostream* os) { *os << c.name; }
+
 class StubFails : public ::testing::TestWithParam<FailCase> {};
 
 // A start that cannot be made: exactly three lines after the banner, exit code 1.
@@ -199,6 +205,58 @@ TEST(StubLate, ExtenderTooBigForMemory) {
     EXPECT_EQ(box.Output("STUB"), (std::vector<std::string>{kBanner, "Not enough memory to load the extender"}));
     EXPECT_EQ(box.ExitCode("STUB"), 255);
 }
+
+struct RawTailCase {
+    const char* name;
+    Bytes area;           // the PSP's tail area as the parent makes it: length byte, then bytes
+    const char* userTail; // what of it the stub passes on, or nullptr when it must refuse
+};
+
+// Its name, for the test list.
+void PrintTo(const RawTailCase& c, std::ostream* os) { *os << c.name; }
+
+class StubRawTail : public ::testing::TestWithParam<RawTailCase> {};
+
+Bytes Area(int length, const std::string& bytes) {
+    Bytes area{static_cast<unsigned char>(length)};
+    area.insert(area.end(), bytes.begin(), bytes.end());
+    return area;
+}
+
+// Tails from a parent program, past what a shell gives: the stub passes on
+// what its rules say, or refuses, and never runs over its buffer.
+TEST_P(StubRawTail, PassedOnOrRefused) {
+    const RawTailCase& c = GetParam();
+    DosBox box(Name());
+    box.PutD("QUORIX.EXE", FileOf(DOS_STUB));
+    box.PutD("DOS4GW.EXE", FileOf(DOS_STANDIN));
+    box.PutC("SPAWN.EXE", FileOf(DOS_SPAWN));
+    box.PutC("TAIL.BIN", c.area);
+    box.Line("SET REPORT=C:\\STUB.TXT");
+    box.Line("SET RC=7");
+    box.Capture("C:\\SPAWN.EXE D:\\QUORIX.EXE", "STUB");
+    ASSERT_TRUE(box.Run());
+    if (c.userTail) {
+        EXPECT_EQ(StubLines(box), std::vector<std::string>{kBanner});
+        EXPECT_EQ(FromHex(box.Report("STUB.TXT")["TAIL"]), std::string(kCdGame) + " " + c.userTail);
+        EXPECT_EQ(box.ExitCode("STUB"), 7);
+    } else {
+        EXPECT_EQ(box.Output("STUB"), (std::vector<std::string>{kBanner, "Stub exec failed:", "dos4gw.exe",
+                                                                "Argument list too big"}));
+        EXPECT_EQ(box.ExitCode("STUB"), 1);
+    }
+}
+
+const RawTailCase kRawTails[] = {
+    {"FullAreaNoCr", Area(127, std::string(127, 'a')), nullptr},
+    {"LengthBeyondArea", Area(255, std::string(127, 'b')), nullptr},
+    {"ZeroLength", Area(0, "\r"), ""},
+    {"NulEndsIt", Area(6, std::string(" a\0bc\r", 6)), " a"},
+    {"CrInside", Area(5, " a\rb\x80"), " a\rb\x80"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, StubRawTail, ::testing::ValuesIn(kRawTails),
+                         [](const ::testing::TestParamInfo<RawTailCase>& info) { return std::string(info.param.name); });
 
 unsigned long MemoryBytes(std::map<std::string, std::string>& report) {
     return (Hex(report["BLOCK"]) + Hex(report["FREE"])) * 16;

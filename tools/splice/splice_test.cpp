@@ -80,6 +80,9 @@ struct LayoutCase {
     const char* stub;
 };
 
+// Its name, for the test list.
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.width << (c.stub == std::string(DOS_STUB) ? "" : " English"); }
+
 class SpliceLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 // The stub lands in front, the PE headers and every section's bytes survive
@@ -153,6 +156,9 @@ struct RefusalCase {
     Bytes program;   // empty: the 64-bit fixture
     const char* message;
 };
+
+// Its name, for the test list.
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class SpliceRefuses : public ::testing::TestWithParam<RefusalCase> {};
 
