@@ -17,7 +17,7 @@ const char kConfig[] =
     "[dosbox]\nmachine=svga_s3\nmemsize=16\n"
     "[cpu]\ncore=auto\ncycles=max\n"
     "[mixer]\nnosound=true\n[speaker]\npcspeaker=false\n[sblaster]\nsbtype=none\n"
-    "[gus]\ngus=false\n[midi]\nmpu401=none\n"
+    "[gus]\ngus=false\n[midi]\nmpu401=none\nmididevice=none\n"
     "[dos]\nxms=true\nems=false\numb=false\n"
     "[autoexec]\n";
 
