@@ -1,1 +1,6 @@
-list(APPEND QUORIX_CORE_SOURCES installer/run_install.cpp)
+list(APPEND QUORIX_CORE_SOURCES
+    installer/run_install.cpp
+    installer/install_dialog.cpp
+    installer/file_sets.cpp
+    installer/copy_engine.cpp
+    installer/progress_window.cpp)

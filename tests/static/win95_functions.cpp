@@ -53,6 +53,7 @@ const std::vector<SystemDll>& Windows95Functions()
              "PostQuitMessage", "SendMessageA", "TranslateMessage", "SetTimer", "KillTimer",
              // painting
              "BeginPaint", "EndPaint", "GetDC", "ReleaseDC", "InvalidateRect", "UpdateWindow", "ValidateRect",
+             "GetUpdateRect",
              "RedrawWindow", "FillRect", "DrawTextA",
              // resources and text
              "LoadBitmapA", "LoadCursorA", "LoadIconA", "LoadStringA", "CharLowerA", "CharNextA", "CharUpperA",
