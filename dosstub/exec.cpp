@@ -3,14 +3,20 @@
 #include "dos.h"
 #include "errors.h"
 
-// The end of the exec (loader.S), and the size of this program in paragraphs
-// from its load segment (linker script).
+// The end of the exec, in 16-bit assembly (loader.S).
 extern "C" uint16_t ExecEnvironment();
 extern "C" [[noreturn]] void ExecCommit();
 extern "C" uint16_t loader_psp, exec_path_size;
 
 constexpr int kTailLimit = 126;          // the most a command tail holds before its CR
 constexpr int kPathSize = 128;           // room for any DOS path, as the truename call wants
+
+// The new program's MZ header, read straight into the loader's data.
+struct MzHeader {
+    uint16_t magic, lastPageBytes, pages, relocations, headerParagraphs;
+    uint16_t minExtra, maxExtra, ss, sp, checksum, ip, cs, relocationTable, overlay;
+};
+extern "C" MzHeader loader_header;
 
 // Read by ExecCommit.
 extern "C" {
@@ -26,13 +32,6 @@ constexpr int kDosFileNotFound = 2, kDosPathNotFound = 3;
 constexpr int kNotFound = -1;
 
 char candidate[kPathSize];               // the program file as searched for
-
-// The new program's MZ header, read into the loader.
-struct MzHeader {
-    uint16_t magic, lastPageBytes, pages, relocations, headerParagraphs;
-    uint16_t minExtra, maxExtra, ss, sp, checksum, ip, cs, relocationTable, overlay;
-};
-extern "C" MzHeader loader_header;
 
 // The arguments joined by single blanks; the length, or -1 when too long.
 int JoinArguments(const char* const* args) {
@@ -104,8 +103,8 @@ int ExecInPlace(uint16_t psp, const char* const* argv) {
     if (!DosWithEs(0x6000, DataSegment())) CopyText(exec_program_path, kPathSize, candidate);
     loader_psp = psp;
     exec_path_size = TextLength(exec_program_path) + 1;
-    int error2 = ExecEnvironment();
-    if (error2) return error2;
+    error = ExecEnvironment();
+    if (error) return error;
     exec_joined_length = length;
     ExecCommit();
 }
