@@ -1,7 +1,7 @@
-// The round trip with the platform's own clients: the launcher registers the
-// program, Wine's list of installed programs runs the stored command, the
-// question is answered with OK, and afterwards the tree, the keys and the
-// list entry are gone.
+// The round trip with the platform's own clients: a Full install through the
+// launcher's own dialogs, then Wine's list of installed programs runs the
+// stored command, the question is answered with OK, and afterwards the tree,
+// the keys and the list entry are gone.
 #include "uninstall_fixture.h"
 
 #include <cstdio>
@@ -69,6 +69,37 @@ std::string RunWineUninstaller(const std::string& scratch, const std::string& ar
     return text;
 }
 
+// A CD with a few files in every directory a Full install reads, and one in a
+// zone that the install does not take.
+void LayOutCdData(const drv::ScratchCd& cd)
+{
+    const char* const files[] = {
+        "GAMEGFX\\INTRO.SMK",      "GAMEGFX\\TITLE.PCX",      "EDITOR\\ZONEA\\MI01.DAT",
+        "EDITOR\\ZONEB\\MI02.DAT", "EDITOR\\ZONEC\\MI03.DAT", "EDITOR\\ZONED\\MI04.DAT",
+        "EDITOR\\ZONEE\\MI05.DAT", "EDITOR\\ZONEF\\MI06.DAT", "EDITOR\\ZONEF\\README.TXT",
+        "SOUND\\MIDI\\THEME.MID",  "SOUND\\SFX\\BOOM.WAV",    "SOUND\\SPEECH\\HELLO.WAV",
+    };
+    std::string block(4096, 'q');
+    for (const char* file : files) {
+        std::string path = cd.Path(file);
+        drv::MakeDirs(path.substr(0, path.find_last_of('\\')));
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written;
+        WriteFile(h, block.data(), static_cast<DWORD>(block.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+}
+
+// Waits for a dialog of the launcher's process; null on time-out.
+HWND WaitForDialog(DWORD pid, const char* caption)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 15000; Sleep(50))
+        if (HWND w = drv::FindDialog(pid, caption))
+            return w;
+    return nullptr;
+}
+
 struct TripCase {
     const char* name;
     const char* folder;  // the CD folder, under the test's scratch folder
@@ -81,26 +112,45 @@ const TripCase kTrips[] = {
 
 class RoundTrip : public UninstallTest, public testing::WithParamInterface<TripCase> {};
 
-TEST_P(RoundTrip, WineListRemovesTheProgram)
+TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
 {
     ASSERT_TRUE(uninst::DriveMapped()) << "drive " << uninst::Drive() << " is not mapped";
     drv::ScratchCd cd(drv::Join(scratch, GetParam().folder), "english");
+    LayOutCdData(cd);
 
-    // The launcher writes the entry at its first save; the tree of a Full
-    // install on the tests' drive, with the drive stored as an install does.
+    // Install button, the tests' drive, Full; the install stores the drive
+    // once the copy is over.
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(202));
+    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
+    HWND dialog = WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    ASSERT_NE(dialog, nullptr);
+    int driveButton = 1010 + (uninst::Drive()[0] - 'C');
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, driveButton)));
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(dialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1005)));
+    PostMessageA(dialog, WM_COMMAND, 1005, 0);
+    std::vector<BYTE> stored;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
+        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
+        if (stored.size() == 1 && stored[0] == uninst::Drive()[0] &&
+            !drv::FindDialog(launcher.pid(), "Quorix for Windows 95 Install Progress"))
+            break;
+    }
+    ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     ASSERT_TRUE(launcher.SysClose());
     ASSERT_TRUE(launcher.WaitForExit(30000, nullptr));
-    uninst::MakeFullInstall(uninst::Drive());
-    drv::WriteValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE", REG_BINARY, "U", 1);
+    std::string root = uninst::InstallRoot(uninst::Drive());
+    ASSERT_TRUE(drv::FileExists(root + "SOUND\\SPEECH\\HELLO.WAV"))
+        << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));
     ASSERT_NE(RunWineUninstaller(scratch, "--list", false).find("Quorix|||Quorix for Windows '95"),
               std::string::npos);
 
     DWORD questionExit = 259;
     RunWineUninstaller(scratch, "--remove Quorix", true, &questionExit);
     EXPECT_EQ(questionExit, 0u);
-    EXPECT_FALSE(drv::FileExists(uninst::Drive() + "\\TALVEX"));
+    EXPECT_FALSE(drv::FileExists(uninst::Drive() + "\\TALVEX"))
+        << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         EXPECT_FALSE(drv::KeyExists(root, "Software\\Talvex"));
     EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
