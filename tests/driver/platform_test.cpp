@@ -115,8 +115,12 @@ TEST_P(Dispatch, ArgumentChoosesMode)
         EXPECT_NE(launcher.WaitForWindow("Quorix for Windows 95"), nullptr);
         EXPECT_TRUE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
     } else {
-        // No uninstaller to speak of yet: the mode ends with status 0 and
-        // none of the launcher is set up.
+        // The uninstall mode asks its question and nothing of the launcher
+        // is set up; Cancel ends it with status 0.
+        HWND question = launcher.WaitForWindow("Uninstall Quorix for Windows '95");
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(drv::FindDialog(launcher.pid(), "Quorix for Windows 95"), nullptr);
+        PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
         DWORD status = 1234;
         ASSERT_TRUE(launcher.WaitForExit(10000, &status));
         EXPECT_EQ(status, 0u);
