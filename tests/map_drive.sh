@@ -1,6 +1,6 @@
 #!/bin/sh
-# Maps a drive letter of the build's Wine prefix to a folder of the uninstall
-# tests, or removes that mapping again.
+# Maps a drive letter of the build's Wine prefix to a folder of a test's, or
+# removes that mapping again.
 #   map_drive.sh HARNESS HARNESS_DIR map|unmap LETTER FOLDER
 set -eu
 harness=$1 dir=$2 action=$3 letter=$4 folder=$5

@@ -5,25 +5,21 @@
 #   drives.sh HARNESS HARNESS_DIR map|unmap WORK
 set -eu
 harness=$1 dir=$2 action=$3 work=$4
-eval "$("$harness" "$dir" env)"
-devices="$WINEPREFIX/dosdevices"
+drive() { sh "$(dirname "$0")/../map_drive.sh" "$harness" "$dir" "$@"; }
 case $action in
 map)
-    mkdir -p "$work/drive-i" "$work/drive-r"
-    ln -sfn "$work/drive-i" "$devices/i:"
+    drive map i "$work/drive-i"
+    mkdir -p "$work/drive-r"
     rm -f "$work/no-small-drive"
     if mountpoint -q "$work/drive-r" || mount -t tmpfs -o size=46m tmpfs "$work/drive-r" 2>/dev/null; then
-        ln -sfn "$work/drive-r" "$devices/r:"
+        drive map r "$work/drive-r"
     else
         echo "cannot mount a tmpfs here (not root?)" >"$work/no-small-drive"
     fi
     ;;
 unmap)
-    for letter in i r; do
-        if [ -L "$devices/$letter:" ] && [ "$(readlink "$devices/$letter:")" = "$work/drive-$letter" ]; then
-            rm -f "$devices/$letter:"
-        fi
-    done
+    drive unmap i "$work/drive-i"
+    drive unmap r "$work/drive-r"
     if mountpoint -q "$work/drive-r"; then umount "$work/drive-r"; fi
     ;;
 esac
