@@ -162,12 +162,21 @@ TEST_F(MainDialog, PictureIsPaintedOnlyOnceTheSizeIsKnown)
         const POINT points[] = {{0, 0}, {3, 3}, {40, 40}, {120, 200}, {250, 330}, {150, 365}};
 
         // As if no WM_SIZE had come yet: the platform paints its background.
-        ClientWidth = -1;
-        EXPECT_EQ(MainDialogProc(window, WM_PAINT, 0, 0), FALSE);
-        Repaint(window);
-        for (const POINT& p : points)
-            EXPECT_EQ(ScreenPixelSettlingOn(window, p, GetSysColor(COLOR_3DFACE)), GetSysColor(COLOR_3DFACE))
-                << p.x << "," << p.y;
+        // A size change of the window's first showing may still arrive: let
+        // it, then take the size away again before each repaint.
+        SendMessageA(window, WM_NULL, 0, 0);
+        for (const POINT& p : points) {
+            COLORREF colour = 0;
+            for (int i = 0; i < 10; i++) {
+                ClientWidth = -1;
+                EXPECT_EQ(MainDialogProc(window, WM_PAINT, 0, 0), FALSE);
+                Repaint(window);
+                colour = ScreenPixelSettlingOn(window, p, GetSysColor(COLOR_3DFACE));
+                if (colour == GetSysColor(COLOR_3DFACE))
+                    break;
+            }
+            EXPECT_EQ(colour, GetSysColor(COLOR_3DFACE)) << p.x << "," << p.y;
+        }
 
         SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
         Repaint(window);
