@@ -6,9 +6,10 @@ add_compile_options(-Wall -Wextra)
 
 # The program brings its own entry point and the few helpers the compiler
 # calls: no C or C++ runtime, no exceptions, no RTTI, no unwind tables, and
-# no loops turned into calls of C library functions that are not there.
+# no loops turned into calls of C library functions that are not there. No
+# -fdata-sections: mingw then puts zero-filled buffers into the file's data.
 set(QUORIX_CODE_FLAGS -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-    -fno-stack-protector -fno-threadsafe-statics -fno-tree-loop-distribute-patterns -ffunction-sections -fdata-sections)
+    -fno-stack-protector -fno-threadsafe-statics -fno-tree-loop-distribute-patterns -ffunction-sections)
 if(QUORIX_WIDTH EQUAL 32)
     set(QUORIX_ENTRY _QuorixEntry)
 else()
