@@ -88,7 +88,7 @@ static void Paint(HWND window)
     // A paint request of the installing thread comes with nothing invalid: the
     // redraw check alone. The system's own has a region to validate, and the
     // whole bar is drawn again, or the same request would come back forever.
-    if (!GetUpdateRect(window, nullptr, FALSE)) {
+    if (InSendMessage()) {
         RedrawCheck(window);
         return;
     }
