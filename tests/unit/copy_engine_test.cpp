@@ -305,6 +305,28 @@ TEST_F(ChunkByChunk, EmptyAndExactChunkFilesTakeTheirIterations)
     EXPECT_NE(Requests.front().status.find("\n to C:\\TALVEX\\QUORIX\\GAMEGFX\\"), std::string::npos);
 }
 
+TEST_F(ChunkByChunk, StatusTextInTheCurrentLanguage)
+{
+    LayOut({{"GAMEGFX\\A.SMK", 10}});
+    const struct {
+        int language;
+        const char* text;
+    } cases[] = {
+        {LanguageEnglish, "Copying GAMEGFX\\A.SMK\n to C:\\TALVEX\\QUORIX\\GAMEGFX\\A.SMK"},
+        {LanguageDeutsch, "GCopying GAMEGFX\\A.SMK\n Gto C:\\TALVEX\\QUORIX\\GAMEGFX\\A.SMK"},
+        {LanguageFrancais, "FCopying GAMEGFX\\A.SMK\n Fto C:\\TALVEX\\QUORIX\\GAMEGFX\\A.SMK"},
+        {LanguageNederlands, "DCopying GAMEGFX\\A.SMK\n Dto C:\\TALVEX\\QUORIX\\GAMEGFX\\A.SMK"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        CurrentLanguage = c.language;
+        Requests.clear();
+        Run(LevelMinimum);
+        ASSERT_EQ(Requests.size(), 1u);
+        EXPECT_EQ(Requests[0].status, c.text);
+    }
+}
+
 TEST_F(ChunkByChunk, BarFollowsWholeKibibytesOfTheLevelsTotal)
 {
     LayOut({{"GAMEGFX\\BIG.SMK", 47655632}});

@@ -7,10 +7,13 @@
 #include <string>
 #include <thread>
 
+#include "installer/install.h"
 #include "installer/install_dialog.h"
+#include "installer/progress_shared.h"
 #include "launcher/app.h"
 #include "launcher/languages.h"
 #include "resources/ids.h"
+#include "registry.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -41,9 +44,10 @@ HWND FindThreadDialog(DWORD thread, const char* caption)
     return search.found;
 }
 
-// Runs the dialog modally on this thread while the script drives it from
-// another; a script that leaves it open has it closed.
-INT_PTR RunInstallDialog(const std::function<void(HWND)>& script)
+// Runs body, which opens the install dialog modally, on this thread while the
+// script drives the dialog from another; a script that leaves it open has it
+// closed.
+INT_PTR WhileDriven(const std::function<void(HWND)>& script, const std::function<INT_PTR()>& body)
 {
     DWORD uiThread = GetCurrentThreadId();
     std::thread driver([&] {
@@ -57,9 +61,14 @@ INT_PTR RunInstallDialog(const std::function<void(HWND)>& script)
         if (IsWindow(dialog) && IsWindowVisible(dialog))
             SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
-    INT_PTR result = DialogBoxParamA(AppInstance, "InstallDlg", nullptr, InstallDialogProc, 0);
+    INT_PTR result = body();
     driver.join();
     return result;
+}
+
+INT_PTR RunInstallDialog(const std::function<void(HWND)>& script)
+{
+    return WhileDriven(script, [] { return DialogBoxParamA(AppInstance, "InstallDlg", nullptr, InstallDialogProc, 0); });
 }
 
 std::string Text(HWND dialog, int id)
@@ -233,6 +242,34 @@ TEST_F(InstallDialog, TextsInTheCurrentLanguage)
             EXPECT_EQ(Text(dialog, IDC_INSTALL_CANCEL), "Cancel");
         });
     }
+}
+
+// An install cancelled in its dialog makes no directory, starts no progress
+// thread and stores no drive.
+TEST_F(InstallDialog, CancelledInstallMakesStartsAndStoresNothing)
+{
+    FakeFree[3] = 0x7FFFFFFF;
+    const std::function<void(HWND)> ways[] = {
+        [](HWND d) { Command(d, IDC_INSTALL_CANCEL); },
+        [](HWND d) { SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    for (const auto& cancel : ways) {
+        ForgetEverything();
+        RemoveDirectoryA("C:\\TALVEX\\QUORIX");
+        RemoveDirectoryA("C:\\TALVEX");
+        InstallDrive = 'C';
+        HWND untouched = reinterpret_cast<HWND>(1); // an install clears it first
+        Progress.progressWindow = untouched;
+        WhileDriven(cancel, [] {
+            RunInstall(nullptr);
+            return INT_PTR(0);
+        });
+        EXPECT_EQ(GetFileAttributesA("C:\\TALVEX"), INVALID_FILE_ATTRIBUTES);
+        EXPECT_EQ(Progress.progressWindow, untouched);
+        EXPECT_FALSE(ReadValue(HKEY_CURRENT_USER, "Software\\Talvex\\Quorix\\1.00", "INSTALLDRIVE").present);
+    }
+    Progress.progressWindow = nullptr;
+    ForgetEverything();
 }
 
 // The real query: Windows 95 figures, at most 65,535 clusters of 32 KiB.
