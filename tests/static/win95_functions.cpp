@@ -50,7 +50,7 @@ const std::vector<SystemDll>& Windows95Functions()
              "GetSysColor",
              // messages
              "DispatchMessageA", "GetMessageA", "IsDialogMessageA", "PeekMessageA", "PostMessageA",
-             "PostQuitMessage", "SendMessageA", "TranslateMessage", "SetTimer", "KillTimer",
+             "PostQuitMessage", "SendMessageA", "TranslateMessage", "SetTimer", "KillTimer", "InSendMessage",
              // painting
              "BeginPaint", "EndPaint", "GetDC", "ReleaseDC", "InvalidateRect", "UpdateWindow", "ValidateRect",
              "GetUpdateRect",
