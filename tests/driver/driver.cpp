@@ -443,4 +443,40 @@ std::string WineVersion()
     return ReadValue(HKEY_CURRENT_USER, "Software\\Wine", "Version").String();
 }
 
+// --- Wine's list of installed programs -----------------------------------
+
+std::string RunWineUninstaller(const std::string& scratch, const std::string& arguments,
+                               const std::function<void()>& whileRunning, DWORD timeoutMs)
+{
+    std::string out = Join(scratch, "uninstaller.txt");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "(no output file)";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = file;
+    si.hStdError = file;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi{};
+    std::string line = "uninstaller.exe " + arguments;
+    std::vector<char> command(line.begin(), line.end());
+    command.push_back('\0');
+    BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                  nullptr, &si, &pi);
+    CloseHandle(file);
+    if (!started)
+        return "(uninstaller.exe did not start)";
+    if (whileRunning)
+        whileRunning();
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    std::ifstream printed(out, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(printed), {});
+}
+
 } // namespace drv

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,15 @@ private:
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
+
+// --- Wine's list of installed programs -----------------------------------
+
+// Runs Wine's uninstaller.exe with arguments, its output into a file in
+// scratch, and whileRunning once it has started; waits for it (at most
+// timeoutMs) and returns what it printed.
+std::string RunWineUninstaller(const std::string& scratch, const std::string& arguments,
+                               const std::function<void()>& whileRunning = nullptr,
+                               DWORD timeoutMs = 60000);
 
 std::wstring WindowText(HWND window);
 // A top-level window of process pid with class "#32770" and this caption.

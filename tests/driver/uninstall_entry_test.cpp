@@ -3,7 +3,6 @@
 // Wine's own list of installed programs shows it.
 #include "fixture.h"
 
-#include <cstdio>
 
 using drv::kSettingsKey;
 using drv::kUninstallKey;
@@ -111,52 +110,15 @@ TEST_P(LongDirectory, EntryOnlyWhenDirectoryFits)
 INSTANTIATE_TEST_SUITE_P(, LongDirectory, testing::ValuesIn(kLongCases),
                          [](const testing::TestParamInfo<LongCase>& i) { return i.param.name; });
 
-// Runs Wine's list of installed programs and returns what it printed.
-std::string InstalledProgramsList(const std::string& scratch)
-{
-    std::string out = drv::Join(scratch, "list.txt");
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "(no output file)";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = file;
-    si.hStdError = file;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION pi{};
-    char line[] = "uninstaller.exe --list";
-    BOOL started = CreateProcessA(nullptr, line, nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                  nullptr, nullptr, &si, &pi);
-    CloseHandle(file);
-    if (!started)
-        return "(uninstaller.exe did not start)";
-    if (WaitForSingleObject(pi.hProcess, 30000) != WAIT_OBJECT_0)
-        TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    std::string text;
-    if (FILE* f = std::fopen(out.c_str(), "rb")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-            text.append(buffer, n);
-        std::fclose(f);
-    }
-    return text;
-}
-
 TEST_F(DriverTest, WineListsProgramAfterSave)
 {
     drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    EXPECT_EQ(InstalledProgramsList(scratch).find("Quorix|||"), std::string::npos)
+    EXPECT_EQ(drv::RunWineUninstaller(scratch, "--list").find("Quorix|||"), std::string::npos)
         << "listed before any save";
 
     ASSERT_TRUE(launcher.Click(200));
-    std::string list = InstalledProgramsList(scratch);
+    std::string list = drv::RunWineUninstaller(scratch, "--list");
     EXPECT_NE(list.find("Quorix|||Quorix for Windows '95"), std::string::npos) << list;
 }
 

@@ -4,69 +4,28 @@
 // the keys and the list entry are gone.
 #include "uninstall_fixture.h"
 
-#include <cstdio>
 
 namespace {
 
-// Runs Wine's uninstaller with arguments; while it runs, a question box of
-// ours that comes up (in whatever process) is answered with OK. Returns what
-// it printed; questionExit gets the exit status of the process that asked.
-std::string RunWineUninstaller(const std::string& scratch, const std::string& arguments,
-                               bool answerQuestion, DWORD* questionExit = nullptr)
+// Answers the question box of ours that comes up (in whatever process) with
+// OK; questionExit gets the exit status of the process that asked.
+void AnswerQuestion(DWORD* questionExit)
 {
-    std::string out = drv::Join(scratch, "uninstaller.txt");
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "(no output file)";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = file;
-    si.hStdError = file;
-    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION pi{};
-    std::string line = "uninstaller.exe " + arguments;
-    std::vector<char> buffer(line.begin(), line.end());
-    buffer.push_back('\0');
-    BOOL started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, TRUE,
-                                  CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
-    CloseHandle(file);
-    if (!started)
-        return "(uninstaller.exe did not start)";
-
-    if (answerQuestion) {
-        HWND box = nullptr;
-        for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 30000; Sleep(50))
-            box = FindWindowA("#32770", "Uninstall Quorix for Windows '95");
-        if (box) {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(box, &pid);
-            HANDLE asker = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-            DWORD_PTR ignored;
-            SendMessageTimeoutA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0, SMTO_NORMAL, 10000,
-                                &ignored);
-            if (asker) {
-                if (WaitForSingleObject(asker, 30000) == WAIT_OBJECT_0 && questionExit)
-                    GetExitCodeProcess(asker, questionExit);
-                CloseHandle(asker);
-            }
-        }
+    HWND box = nullptr;
+    for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 30000; Sleep(50))
+        box = FindWindowA("#32770", "Uninstall Quorix for Windows '95");
+    if (!box)
+        return;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(box, &pid);
+    HANDLE asker = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    if (asker) {
+        if (WaitForSingleObject(asker, 30000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(asker, questionExit);
+        CloseHandle(asker);
     }
-    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
-        TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    std::string text;
-    if (FILE* f = std::fopen(out.c_str(), "rb")) {
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-            text.append(chunk, n);
-        std::fclose(f);
-    }
-    return text;
 }
 
 // A CD with a few files in every directory a Full install reads, and one in a
@@ -143,18 +102,18 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     std::string root = uninst::InstallRoot(uninst::Drive());
     ASSERT_TRUE(drv::FileExists(root + "SOUND\\SPEECH\\HELLO.WAV"))
         << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));
-    ASSERT_NE(RunWineUninstaller(scratch, "--list", false).find("Quorix|||Quorix for Windows '95"),
+    ASSERT_NE(drv::RunWineUninstaller(scratch, "--list").find("Quorix|||Quorix for Windows '95"),
               std::string::npos);
 
     DWORD questionExit = 259;
-    RunWineUninstaller(scratch, "--remove Quorix", true, &questionExit);
+    drv::RunWineUninstaller(scratch, "--remove Quorix", [&] { AnswerQuestion(&questionExit); });
     EXPECT_EQ(questionExit, 0u);
     EXPECT_FALSE(drv::FileExists(uninst::Drive() + "\\TALVEX"))
         << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         EXPECT_FALSE(drv::KeyExists(root, "Software\\Talvex"));
     EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
-    std::string list = RunWineUninstaller(scratch, "--list", false);
+    std::string list = drv::RunWineUninstaller(scratch, "--list");
     EXPECT_EQ(list.find("Quorix|||"), std::string::npos) << list;
 }
 
