@@ -58,12 +58,18 @@ static bool IsFile(const WIN32_FIND_DATAA& found)
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void AddPairSizes(const char* directory, const char* pattern)
+// The first match of directory + pattern, which SearchPattern then holds.
+static HANDLE BeginSearch(const char* directory, const char* pattern, WIN32_FIND_DATAA* found)
 {
     if (!CopyText(SearchPattern, PathCapacity, directory) || !AppendText(SearchPattern, PathCapacity, pattern))
-        return;
+        return INVALID_HANDLE_VALUE;
+    return FindFirstFileA(SearchPattern, found);
+}
+
+void AddPairSizes(const char* directory, const char* pattern)
+{
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(SearchPattern, &found);
+    HANDLE search = BeginSearch(directory, pattern, &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
@@ -129,10 +135,8 @@ void CopyPair(const char* directory, const char* pattern)
     char target[PathCapacity];
     if (CopyText(target, PathCapacity, InstallRoot) && AppendText(target, PathCapacity, directory))
         CreatePathDirectories(target);
-    if (!CopyText(SearchPattern, PathCapacity, directory) || !AppendText(SearchPattern, PathCapacity, pattern))
-        return;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(SearchPattern, &found);
+    HANDLE search = BeginSearch(directory, pattern, &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     bool more = true;
