@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -67,6 +68,17 @@ std::string ItemText(HWND dialog, int id)
     return text;
 }
 
+// INSTALLDRIVE once the install has stored it. The main dialog may answer a
+// message before that: its thread still takes messages while it ends the
+// progress window, which a cancel may have closed a moment before.
+std::vector<BYTE> StoredDrive()
+{
+    drv::Value drive;
+    for (int i = 0; i < 500 && !drive.present; i++, Sleep(10))
+        drive = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE");
+    return drive.data;
+}
+
 void Post(HWND window, int command) { PostMessageA(window, WM_COMMAND, command, 0); }
 
 // A file or folder of the tests' work area, which drives.sh prepares.
@@ -79,12 +91,47 @@ std::string DriveOfWork(const char* name)
     return path;
 }
 
+// Processor time that the Unix process of a Wine program has used, in
+// milliseconds, or -1 when it is not found. Wine gives no times of other
+// processes; /proc does, and shows the program's Windows path as its name.
+long UnixProcessorMilliseconds(const std::string& programPath)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return -1;
+    long result = -1;
+    do {
+        std::string pid = found.cFileName;
+        if (pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::string name = ReadWhole("Z:\\proc\\" + pid + "\\cmdline");
+        name = name.substr(0, name.find('\0'));
+        if (lstrcmpiA(name.c_str(), programPath.c_str()) != 0)
+            continue;
+        // The fields after the name in parentheses: utime and stime are the
+        // 12th and 13th, in ticks of 10 ms.
+        std::string stat = ReadWhole("Z:\\proc\\" + pid + "\\stat");
+        std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+        std::string field;
+        long ticks = 0;
+        for (int i = 1; i <= 13 && fields >> field; i++)
+            if (i >= 12)
+                ticks += std::stol(field);
+        result = ticks * 10;
+        break;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return result;
+}
+
 class Install : public DriverTest {
 protected:
     // The CD folder with the real QUORIX.EXE and the data of the test.
     void LayOut(const std::map<std::string, size_t>& files)
     {
         cd = std::make_unique<drv::ScratchCd>(drv::Join(scratch, "cd"), "english");
+        cdRoot = cd->root;
         char seed = 1;
         for (const auto& [name, size] : files)
             WriteData(cd->Path(name), size, seed++);
@@ -92,7 +139,7 @@ protected:
     // Install files, the drive's button, the level: the progress window.
     HWND StartInstall(int driveButton, int level)
     {
-        EXPECT_TRUE(launcher.Open(cd->Path("QUORIX.EXE"), cd->root));
+        EXPECT_TRUE(launcher.Open(drv::Join(cdRoot, "QUORIX.EXE"), cdRoot));
         Post(launcher.window(), 205);
         installDialog = WaitForDialog(launcher.pid(), InstallCaption);
         EXPECT_NE(installDialog, nullptr);
@@ -107,8 +154,8 @@ protected:
         Post(installDialog, level);
         return WaitForDialog(launcher.pid(), ProgressCaption);
     }
-    std::string CdRoot() const { return cd->root; }
     std::unique_ptr<drv::ScratchCd> cd;
+    std::string cdRoot;
     HWND installDialog = nullptr;
     std::string freeSpaceLine;
     bool levelEnabled = false;
@@ -146,8 +193,7 @@ TEST_F(Install, FullLevelOnAnotherDriveCopiesTheTreeByteForByte)
     EXPECT_TRUE(installed == expected) << installed.size() << " files installed";
     for (const char* dir : {"EDITOR\\ZONEA", "EDITOR\\ZONEF", "SOUND\\MIDI"})
         EXPECT_TRUE(fs::is_directory(drv::Join(driveI, std::string("TALVEX\\QUORIX\\") + dir))) << dir;
-    drv::Value drive = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE");
-    EXPECT_EQ(drive.data, std::vector<BYTE>{'I'});
+    EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'I'});
     EXPECT_TRUE(launcher.Running());
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
 }
@@ -184,8 +230,7 @@ TEST_F(Install, CancelInTheProgressWindowLeavesOnlyWholeFiles)
     EXPECT_LT(installed.size(), data.size());
     for (const auto& [name, bytes] : installed)
         EXPECT_TRUE(bytes == ReadWhole(cd->Path(name))) << name << " is not whole";
-    drv::Value drive = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE");
-    EXPECT_EQ(drive.data, std::vector<BYTE>{'I'});
+    EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'I'});
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
 }
 
@@ -224,9 +269,44 @@ TEST_F(Install, FullDiskStopsTheCopyAndSaysWhichFile)
     EXPECT_LT(installed.size(), data.size());
     for (const auto& [name, bytes] : installed)
         EXPECT_TRUE(bytes == ReadWhole(cd->Path(name))) << name << " is truncated";
-    drv::Value drive = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE");
-    EXPECT_EQ(drive.data, std::vector<BYTE>{'R'});
+    EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'R'});
     drv::RemoveTree("R:\\TALVEX");
+}
+
+// A CD file that opens but never reads: the install keeps trying the same
+// chunk, waiting between tries instead of spinning, until the user cancels.
+TEST_F(Install, UnreadableFileIsRetriedWithoutSpinningUntilCancel)
+{
+    cdRoot = DriveOfWork("unreadable-cd");
+    std::string program = drv::Join(cdRoot, "QUORIX.EXE");
+    drv::CopyTo(drv::EditionExe("english"), program);
+    std::string driveI = DriveOfWork("drive-i");
+    drv::RemoveTree(drv::Join(driveI, "TALVEX"));
+    HWND progress = StartInstall(1010 + ('I' - 'C'), 1003);
+    ASSERT_NE(progress, nullptr);
+    std::string status;
+    for (int i = 0; i < 500 && status.find("BAD.SMK") == std::string::npos; i++, Sleep(10))
+        status = ItemText(progress, 1200);
+    ASSERT_NE(status.find("BAD.SMK"), std::string::npos) << status;
+
+    long before = UnixProcessorMilliseconds(program);
+    ASSERT_GE(before, 0) << "no Unix process for " << program;
+    Sleep(2000);
+    long used = UnixProcessorMilliseconds(program) - before;
+    EXPECT_LT(used, 400) << "ms of processor time in 2 s of retries";
+    EXPECT_TRUE(IsWindowVisible(progress)) << "the install gave up on the file";
+
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(GetDlgItem(progress, 1201), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    EXPECT_TRUE(WaitUntilGone(progress, 2000));
+    EXPECT_TRUE(SendMessageTimeoutA(launcher.window(), WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored));
+    EXPECT_TRUE(fs::is_directory(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX")));
+    EXPECT_FALSE(drv::FileExists(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX\\BAD.SMK")));
+    EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'I'});
+    launcher.SysClose();
+    launcher.WaitForExit(10000, nullptr);
+    DeleteFileA(program.c_str());
+    drv::RemoveTree(drv::Join(driveI, "TALVEX"));
 }
 
 } // namespace
