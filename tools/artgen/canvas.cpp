@@ -8,6 +8,29 @@ int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 int floor_div(int32_t a, int32_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// The pixels whose squares meet a box in sub-pixels, cut to the canvas;
+// x1 < x0 or y1 < y0 when there are none.
+struct PixelBox {
+    int x0, y0, x1, y1;
+};
+
+PixelBox pixels_of_box(const Canvas& c, int32_t minx, int32_t miny, int32_t maxx, int32_t maxy) {
+    return {clamp(floor_div(minx, kSub), 0, c.width), clamp(floor_div(miny, kSub), 0, c.height),
+            clamp(floor_div(maxx, kSub), -1, c.width - 1), clamp(floor_div(maxy, kSub), -1, c.height - 1)};
+}
+
+// The same for the box around n points, grown by margin on every side.
+PixelBox pixels_around(const Canvas& c, const Pt* points, int n, int32_t margin) {
+    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
+    for (int i = 1; i < n; ++i) {
+        if (points[i].x < minx) minx = points[i].x;
+        if (points[i].x > maxx) maxx = points[i].x;
+        if (points[i].y < miny) miny = points[i].y;
+        if (points[i].y > maxy) maxy = points[i].y;
+    }
+    return pixels_of_box(c, minx - margin, miny - margin, maxx + margin, maxy + margin);
+}
+
 }  // namespace
 
 void fill_all(Canvas& c, uint8_t colour) {
@@ -40,10 +63,8 @@ void fill_round_rect(Canvas& c, int x0, int y0, int x1, int y1, int r, uint8_t c
 }
 
 void fill_disc(Canvas& c, Pt centre, int32_t radius, uint8_t colour) {
-    const int x0 = clamp(floor_div(centre.x - radius, kSub), 0, c.width);
-    const int x1 = clamp(floor_div(centre.x + radius, kSub), -1, c.width - 1);
-    const int y0 = clamp(floor_div(centre.y - radius, kSub), 0, c.height);
-    const int y1 = clamp(floor_div(centre.y + radius, kSub), -1, c.height - 1);
+    const auto [x0, y0, x1, y1] =
+        pixels_of_box(c, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
     const int64_t r2 = int64_t(radius) * radius;
     for (int y = y0; y <= y1; ++y) {
         const int64_t dy = y * kSub + kSub / 2 - centre.y;
@@ -58,17 +79,7 @@ void fill_contours(Canvas& c, const Pt* points, const int* sizes, int contours, 
     int total = 0;
     for (int i = 0; i < contours; ++i) total += sizes[i];
     if (total == 0) return;
-    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
-    for (int i = 1; i < total; ++i) {
-        if (points[i].x < minx) minx = points[i].x;
-        if (points[i].x > maxx) maxx = points[i].x;
-        if (points[i].y < miny) miny = points[i].y;
-        if (points[i].y > maxy) maxy = points[i].y;
-    }
-    const int x0 = clamp(floor_div(minx, kSub), 0, c.width);
-    const int x1 = clamp(floor_div(maxx, kSub), -1, c.width - 1);
-    const int y0 = clamp(floor_div(miny, kSub), 0, c.height);
-    const int y1 = clamp(floor_div(maxy, kSub), -1, c.height - 1);
+    const auto [x0, y0, x1, y1] = pixels_around(c, points, total, 0);
     for (int y = y0; y <= y1; ++y) {
         const int64_t py = y * kSub + kSub / 2;
         for (int x = x0; x <= x1; ++x) {
@@ -140,17 +151,7 @@ bool near_segment(int64_t x, int64_t y, Pt a, Pt b, int64_t w) {
 }  // namespace
 
 void fill_near_polygon(Canvas& c, const Pt* points, int n, int32_t width, uint8_t colour) {
-    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
-    for (int i = 1; i < n; ++i) {
-        if (points[i].x < minx) minx = points[i].x;
-        if (points[i].x > maxx) maxx = points[i].x;
-        if (points[i].y < miny) miny = points[i].y;
-        if (points[i].y > maxy) maxy = points[i].y;
-    }
-    const int x0 = clamp(floor_div(minx - width, kSub), 0, c.width);
-    const int x1 = clamp(floor_div(maxx + width, kSub), -1, c.width - 1);
-    const int y0 = clamp(floor_div(miny - width, kSub), 0, c.height);
-    const int y1 = clamp(floor_div(maxy + width, kSub), -1, c.height - 1);
+    const auto [x0, y0, x1, y1] = pixels_around(c, points, n, width);
     for (int y = y0; y <= y1; ++y) {
         const int64_t py = y * kSub + kSub / 2;
         for (int x = x0; x <= x1; ++x) {
