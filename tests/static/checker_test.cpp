@@ -29,6 +29,15 @@ protected:
         ASSERT_TRUE(ReadResources(image_, resources_, error)) << error;
     }
 
+    // What the import check says of the loaded program.
+    void ReadImportProblems(std::vector<std::string>& problems)
+    {
+        std::vector<ImportedDll> imports;
+        std::string error;
+        ASSERT_TRUE(ReadImports(image_, imports, error)) << error;
+        problems = CheckImports(imports, Windows95Functions());
+    }
+
     const Bytes& Dialog(const std::u16string& name)
     {
         auto found = FindResources(resources_, ResourceId(kRtDialog), ResourceString(name));
@@ -57,10 +66,8 @@ TEST_F(Fixture, Headers)
 
 TEST_F(Fixture, ImportsOutsideWindows95AreNamed)
 {
-    std::vector<ImportedDll> imports;
-    std::string error;
-    ASSERT_TRUE(ReadImports(image_, imports, error)) << error;
-    std::vector<std::string> problems = CheckImports(imports, Windows95Functions());
+    std::vector<std::string> problems;
+    ASSERT_NO_FATAL_FAILURE(ReadImportProblems(problems));
     EXPECT_TRUE(Contains(problems, "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
                                    "KERNEL32.DLL"))
         << Lines(problems);
@@ -95,14 +102,13 @@ TEST_F(Fixture, Pe32PlusRead)
     EXPECT_EQ(image_.machine, 0x8664);
     EXPECT_TRUE(image_.IsPe32Plus());
     EXPECT_EQ(image_.subsystem, 2);
-    std::vector<ImportedDll> imports;
-    std::string error;
-    ASSERT_TRUE(ReadImports(image_, imports, error)) << error;
-    std::vector<std::string> problems = CheckImports(imports, Windows95Functions());
+    std::vector<std::string> problems;
+    ASSERT_NO_FATAL_FAILURE(ReadImportProblems(problems));
     EXPECT_TRUE(Contains(problems, "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
                                    "KERNEL32.DLL"))
         << Lines(problems);
     DialogTemplate dialog;
+    std::string error;
     ASSERT_TRUE(ParseDialogTemplate(Dialog(u"PROGRESSDLG"), dialog, error)) << error;
     EXPECT_TRUE(CompareDialog(dialog, ExpectedProgressDialog()).empty());
 }
