@@ -263,6 +263,14 @@ HWND FindDialog(DWORD pid, const char* caption)
     return search.found;
 }
 
+HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs, DWORD pollMs)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(pollMs))
+        if (HWND w = FindDialog(pid, caption))
+            return w;
+    return nullptr;
+}
+
 HWND Launcher::WaitForWindow(const char* caption, DWORD timeoutMs)
 {
     window_ = nullptr;

@@ -108,6 +108,8 @@ std::string RunWineUninstaller(const std::string& scratch, const std::string& ar
 std::wstring WindowText(HWND window);
 // A top-level window of process pid with class "#32770" and this caption.
 HWND FindDialog(DWORD pid, const char* caption);
+// FindDialog, asked every pollMs until it finds one; null on time-out.
+HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs = 15000, DWORD pollMs = 10);
 
 // --- registry --------------------------------------------------------------
 

@@ -14,17 +14,6 @@
 
 namespace {
 
-HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs)
-{
-    for (DWORD waited = 0; waited < timeoutMs; waited += 1) {
-        HWND window = drv::FindDialog(pid, caption);
-        if (window != nullptr && IsWindowVisible(window))
-            return window;
-        Sleep(1);
-    }
-    return nullptr;
-}
-
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
     LARGE_INTEGER frequency;
@@ -46,14 +35,14 @@ bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTim
     if (!launcher.Open(cd + "\\QUORIX.EXE", cd))
         return false;
     PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND install = WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install", 15000);
+    HWND install = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install", 15000, 1);
     if (install == nullptr)
         return false;
     SendMessageA(install, WM_COMMAND, 1010 + (drive - 'C'), 0);
     LARGE_INTEGER start, shown, end;
     QueryPerformanceCounter(&start);
     PostMessageA(install, WM_COMMAND, levelButton, 0);
-    HWND progress = WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install Progress", 15000);
+    HWND progress = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install Progress", 15000, 1);
     if (progress == nullptr)
         return false;
     QueryPerformanceCounter(&shown);

@@ -40,17 +40,6 @@ std::map<std::string, std::string> FilesUnder(const std::string& root)
     return files;
 }
 
-HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs = 15000)
-{
-    for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
-        HWND window = drv::FindDialog(pid, caption);
-        if (window != nullptr && IsWindowVisible(window))
-            return window;
-        Sleep(10);
-    }
-    return nullptr;
-}
-
 bool WaitUntilGone(HWND window, DWORD timeoutMs = 120000)
 {
     for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
@@ -141,7 +130,7 @@ protected:
     {
         EXPECT_TRUE(launcher.Open(drv::Join(cdRoot, "QUORIX.EXE"), cdRoot));
         Post(launcher.window(), 205);
-        installDialog = WaitForDialog(launcher.pid(), InstallCaption);
+        installDialog = drv::WaitForDialog(launcher.pid(), InstallCaption);
         EXPECT_NE(installDialog, nullptr);
         if (installDialog == nullptr)
             return nullptr;
@@ -152,7 +141,7 @@ protected:
         if (!levelEnabled)
             return nullptr;
         Post(installDialog, level);
-        return WaitForDialog(launcher.pid(), ProgressCaption);
+        return drv::WaitForDialog(launcher.pid(), ProgressCaption);
     }
     std::unique_ptr<drv::ScratchCd> cd;
     std::string cdRoot;

@@ -50,15 +50,6 @@ void LayOutCdData(const drv::ScratchCd& cd)
     }
 }
 
-// Waits for a dialog of the launcher's process; null on time-out.
-HWND WaitForDialog(DWORD pid, const char* caption)
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 15000; Sleep(50))
-        if (HWND w = drv::FindDialog(pid, caption))
-            return w;
-    return nullptr;
-}
-
 struct TripCase {
     const char* name;
     const char* folder;  // the CD folder, under the test's scratch folder
@@ -81,7 +72,7 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     // once the copy is over.
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
     PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND dialog = WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    HWND dialog = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
     ASSERT_NE(dialog, nullptr);
     int driveButton = 1010 + (uninst::Drive()[0] - 'C');
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, driveButton)));
