@@ -25,8 +25,30 @@ set(windows_args
     -DQUORIX_SPLICE=${QUORIX_SPLICE}
     -DQUORIX_DOS_STUB=${QUORIX_DOS_STUB}
     -DQUORIX_DOS_STUB_ENGLISH=${QUORIX_DOS_STUB_ENGLISH}
-    -DQUORIX_HARNESS_DIR=${QUORIX_HARNESS_DIR}
     -DCMAKE_BUILD_TYPE=Release)
+
+# Whether Wine here runs the shipped 32-bit programs: asked of the machine at
+# every configure, since a machine may come with or without 32-bit support.
+# -DQUORIX_WIN32_TESTS=OFF shows the suite as such a machine runs it.
+option(QUORIX_WIN32_TESTS "Run the 32-bit Windows tests where the machine can" ON)
+if(QUORIX_WIN32_TESTS)
+    execute_process(COMMAND ${CMAKE_SOURCE_DIR}/scripts/probe-32bit --wine
+        RESULT_VARIABLE probe_status OUTPUT_VARIABLE win32_skip OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(probe_status EQUAL 0)
+        set(win32_skip "")
+    endif()
+else()
+    set(win32_skip "turned off with -DQUORIX_WIN32_TESTS=OFF")
+endif()
+if(win32_skip)
+    message(STATUS "32-bit Windows tests: skipped, ${win32_skip}")
+    file(WRITE ${QUORIX_HARNESS_DIR}/win32.skip "${win32_skip}\n")
+else()
+    message(STATUS "32-bit Windows tests: run under Wine")
+    file(REMOVE ${QUORIX_HARNESS_DIR}/win32.skip)
+endif()
+set(win32_skip_arg "-DQUORIX_WINE_SKIP=${win32_skip}")
+set(win64_skip_arg "-DQUORIX_WINE_SKIP=")
 
 foreach(width 32 64)
     if(width EQUAL 32)
@@ -39,6 +61,7 @@ foreach(width 32 64)
         BINARY_DIR ${CMAKE_BINARY_DIR}/win${width}
         CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/${toolchain}
                    -DQUORIX_WIDTH=${width} ${windows_args}
+                   -DQUORIX_HARNESS_DIR=${QUORIX_HARNESS_DIR}/win${width} ${win${width}_skip_arg}
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
         DEPENDS artwork splice dosstubs)
@@ -47,6 +70,8 @@ endforeach()
 add_subdirectory(tests/static)
 add_subdirectory(tests/dos)
 
-# ctest here also runs the tests of the 64-bit build, which Wine executes.
-file(WRITE ${CMAKE_BINARY_DIR}/win64-tests.cmake "subdirs(\"${CMAKE_BINARY_DIR}/win64\")\n")
-set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/win64-tests.cmake)
+# ctest here also runs the tests of both Windows builds, which Wine executes,
+# each in a Wine prefix of its own (harness/win32, harness/win64).
+file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake
+    "subdirs(\"${CMAKE_BINARY_DIR}/win32\")\nsubdirs(\"${CMAKE_BINARY_DIR}/win64\")\n")
+set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${CMAKE_BINARY_DIR}/windows-tests.cmake)

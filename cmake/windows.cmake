@@ -1,5 +1,7 @@
 # One Windows build (QUORIX_WIDTH 32 or 64): the three editions of QUORIX.EXE,
-# and at 64 bits the tests that run them under Wine.
+# and the tests that run them under Wine. The 32-bit files are the ones that
+# ship; the 64-bit ones are the same sources through a second compiler, and the
+# suite on machines that cannot run 32-bit code (QUORIX_WINE_SKIP then says why).
 set(CMAKE_CXX_STANDARD 17)
 set(CMAKE_CXX_STANDARD_REQUIRED ON)
 add_compile_options(-Wall -Wextra)
@@ -24,14 +26,12 @@ set(QUORIX_SYSTEM_LIBS kernel32 user32 gdi32 advapi32)
 set(CMAKE_RC_FLAGS "-c 65001 -I ${QUORIX_ART_DIR}")
 
 enable_testing()
-if(QUORIX_WIDTH EQUAL 64)
-    # wine-run names the harness script by this path: set it first.
-    set(QUORIX_SOURCE_DIR ${CMAKE_SOURCE_DIR})
-    configure_file(cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                         WORLD_READ WORLD_EXECUTE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
-endif()
+# wine-run names the harness script by this path: set it first.
+set(QUORIX_SOURCE_DIR ${CMAKE_SOURCE_DIR})
+configure_file(cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                     WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
 # The sources every edition is made of, less the entry point and the compiler
 # helpers, which the test programs take from the ordinary runtime instead.
@@ -86,12 +86,10 @@ foreach(edition ${QUORIX_EDITIONS})
         VERBATIM)
 endforeach()
 
-if(QUORIX_WIDTH EQUAL 64)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    include(GoogleTest)
-    include(cmake/wine-tests.cmake)
-    add_subdirectory(tests/unit)
-    add_subdirectory(tests/driver)
-    add_subdirectory(tests/install)
-    add_subdirectory(tests/uninstall)
-endif()
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+include(cmake/wine-tests.cmake)
+add_subdirectory(tests/unit)
+add_subdirectory(tests/driver)
+add_subdirectory(tests/install)
+add_subdirectory(tests/uninstall)

@@ -244,7 +244,7 @@ HWND FindDialog(DWORD pid, const char* caption)
         HWND found;
     } search{pid, caption, nullptr};
     EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
+        [](HWND w, LPARAM p) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(p);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);

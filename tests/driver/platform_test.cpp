@@ -31,7 +31,7 @@ std::wstring StaticText(HWND box)
     std::wstring text;
     EnumChildWindows(
         box,
-        [](HWND child, LPARAM p) -> BOOL {
+        [](HWND child, LPARAM p) CALLBACK -> BOOL {
             char cls[32] = "";
             GetClassNameA(child, cls, sizeof cls);
             std::wstring t = drv::WindowText(child);
@@ -59,7 +59,7 @@ TEST_P(PlatformRefusal, ErrorBoxThenExitZero)
     int buttons = 0;
     EnumChildWindows(
         box,
-        [](HWND child, LPARAM p) -> BOOL {
+        [](HWND child, LPARAM p) CALLBACK -> BOOL {
             char cls[32] = "";
             GetClassNameA(child, cls, sizeof cls);
             if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(child))

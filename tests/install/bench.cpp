@@ -1,16 +1,23 @@
 // The install benchmark's Windows half: installs a level of a laid-out CD
 // through the real QUORIX.EXE, timed from the level's click until the
 // progress thread has ended, with the launcher's peak working set; then the
-// same Full files copied by a plain CopyFileA loop, and what one synchronous
-// cross-thread message costs here (the install sends one per 64 KiB chunk).
+// same Full files copied by a plain CopyFileA loop; then what the progress
+// protocol itself costs at this width, measured on the program's own progress
+// window in this process: its creation and end, a paint request with the bar
+// unmoved (the install sends one per 64 KiB chunk) and what a drawing of the
+// bar adds to one.
 //   quorix_bench_install CD_DIR DRIVE_LETTER COPY_DIR
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "driver.h"
+#include "installer/copy_engine.h"
+#include "installer/progress_window.h"
+#include "launcher/app.h"
 
 namespace {
 
@@ -77,12 +84,11 @@ const char* const FullPairs[][2] = {
     {"SOUND\\SPEECH\\", "*.*"},
 };
 
-// The Full level's files copied file by file with CopyFileA; counts the
-// 64 KiB chunks that the install reads for them, the last short one
-// included (a file of a whole number of chunks ends with an empty read).
-double CopyFileLoop(const std::string& cd, const std::string& to, long* chunks)
+// The Full level's files copied file by file with CopyFileA, in the order
+// the install finds them; their sizes go to sizes.
+double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DWORD>* sizes)
 {
-    *chunks = 0;
+    sizes->clear();
     drv::RemoveTree(to);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
@@ -97,7 +103,7 @@ double CopyFileLoop(const std::string& cd, const std::string& to, long* chunks)
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 continue;
             CopyFileA((cd + "\\" + pair[0] + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
-            *chunks += found.nFileSizeLow / 65536 + 1;
+            sizes->push_back(found.nFileSizeLow);
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -105,46 +111,94 @@ double CopyFileLoop(const std::string& cd, const std::string& to, long* chunks)
     return Seconds(start, end);
 }
 
-// A window on a thread of its own that answers WM_PAINT at once, as the
-// progress window answers a paint request with an unmoved bar.
-HWND EchoWindow;
-
-LRESULT CALLBACK EchoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// The paint requests and the drawings an install of files of these sizes
+// makes: one request per 64 KiB chunk read, the last short one included (a
+// file of a whole number of chunks ends with an empty read), and a drawing
+// whenever the bar has moved since the last one, by the copy's own arithmetic.
+void CountProtocol(const std::vector<DWORD>& sizes, long* requests, long* drawings)
 {
-    if (message == WM_PAINT && InSendMessage())
-        return 0;
-    return DefWindowProcA(window, message, wParam, lParam);
+    LONG total = 0;
+    for (DWORD size : sizes)
+        total += static_cast<LONG>(size);
+    LONG wholeKib = total / 1024, copied = 0, drawn = 0;
+    *requests = *drawings = 0;
+    for (DWORD size : sizes) {
+        for (DWORD left = size;; left -= CopyChunkBytes) {
+            DWORD n = left < CopyChunkBytes ? left : CopyChunkBytes;
+            copied += static_cast<LONG>(n);
+            LONG position = wholeKib == 0 ? BarLength : (copied / 1024) * BarLength / wholeKib;
+            if (position > BarLength)
+                position = BarLength;
+            ++*requests;
+            if (position != drawn) {
+                drawn = position;
+                ++*drawings;
+            }
+            if (n < CopyChunkBytes)
+                break;
+        }
+    }
 }
 
-DWORD WINAPI EchoThread(LPVOID)
+struct ProtocolCosts {
+    double createMs = 0;  // thread started until its dialog has published its window
+    double endMs = 0;     // end message sent until the thread has gone
+    double requestUs = 0; // one paint request with the bar unmoved
+    double drawUs = 0;    // what one drawing of the bar adds to a request
+};
+
+// Starts the progress thread as the install does: suspended until its id is
+// stored, with the same small stack.
+HANDLE StartProgressThread()
 {
-    WNDCLASSA type{};
-    type.lpfnWndProc = EchoProc;
-    type.lpszClassName = "QuorixBenchEcho";
-    RegisterClassA(&type);
-    EchoWindow = CreateWindowA(type.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
-        DispatchMessageA(&message);
-    return 0;
+    Progress.cancelRequested = 0;
+    Progress.barPosition = 0;
+    Progress.progressWindow = nullptr;
+    DWORD id;
+    HANDLE thread = CreateThread(nullptr, 4096, ProgressThreadProc, nullptr, CREATE_SUSPENDED, &id);
+    Progress.progressThreadId = id;
+    ResumeThread(thread);
+    return thread;
 }
 
-// Microseconds that one SendMessageA to a window of another thread takes.
-double CrossThreadSendMicroseconds()
+// The costs, on the program's own progress window in this process.
+bool MeasureProtocol(ProtocolCosts* costs)
 {
-    const int rounds = 2000;
-    HANDLE thread = CreateThread(nullptr, 0, EchoThread, nullptr, 0, nullptr);
-    while (EchoWindow == nullptr)
-        Sleep(1);
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < rounds; i++)
-        SendMessageA(EchoWindow, WM_PAINT, 0, 0);
-    QueryPerformanceCounter(&end);
-    PostMessageA(EchoWindow, WM_QUIT, 0, 0);
-    WaitForSingleObject(thread, 5000);
-    CloseHandle(thread);
-    return Seconds(start, end) * 1e6 / rounds;
+    AppInstance = GetModuleHandleA(nullptr);
+    const int windows = 20, requests = 2000;
+    LARGE_INTEGER a, b, c, d;
+    for (int round = 0; round < windows; round++) {
+        QueryPerformanceCounter(&a);
+        HANDLE thread = StartProgressThread();
+        while (Progress.progressWindow == nullptr)
+            if (WaitForSingleObject(thread, 0) == WAIT_OBJECT_0)
+                return false;
+        QueryPerformanceCounter(&b);
+        bool last = round == windows - 1;
+        if (last) {
+            // Requests on the last window, unmoved and then each one moving the bar.
+            QueryPerformanceCounter(&c);
+            for (int i = 0; i < requests; i++)
+                SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
+            QueryPerformanceCounter(&d);
+            costs->requestUs = Seconds(c, d) * 1e6 / requests;
+            QueryPerformanceCounter(&c);
+            for (LONG p = 1; p <= BarLength; p++) {
+                Progress.barPosition = p;
+                SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
+            }
+            QueryPerformanceCounter(&d);
+            costs->drawUs = Seconds(c, d) * 1e6 / BarLength - costs->requestUs;
+        }
+        QueryPerformanceCounter(&c);
+        SendMessageA(Progress.progressWindow, ProgressEndMessage, 0, 0);
+        WaitForSingleObject(thread, INFINITE);
+        QueryPerformanceCounter(&d);
+        CloseHandle(thread);
+        costs->createMs += Seconds(a, b) * 1e3 / windows;
+        costs->endMs += Seconds(c, d) * 1e3 / windows;
+    }
+    return true;
 }
 
 } // namespace
@@ -162,16 +216,29 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench: an install step did not come\n");
         return 1;
     }
-    long chunks = 0;
-    double loop = CopyFileLoop(cd, copy, &chunks);
-    double send = CrossThreadSendMicroseconds();
+    std::vector<DWORD> sizes;
+    double loop = CopyFileLoop(cd, copy, &sizes);
+    long requests, drawings;
+    CountProtocol(sizes, &requests, &drawings);
+    ProtocolCosts costs;
+    if (!MeasureProtocol(&costs)) {
+        std::fprintf(stderr, "bench: the progress window did not come\n");
+        return 1;
+    }
+    double protocol = (requests * costs.requestUs + drawings * costs.drawUs) / 1e6 +
+                      (costs.createMs + costs.endMs) / 1e3;
     std::printf("install_minimum_seconds %.3f\n", minimum.seconds);
     std::printf("install_full_seconds %.3f\n", full.seconds);
     std::printf("install_full_progress_window_seconds %.3f\n", full.copying);
     std::printf("copyfilea_full_seconds %.3f\n", loop);
-    std::printf("full_paint_requests %ld\n", chunks);
-    std::printf("cross_thread_send_microseconds %.1f\n", send);
-    std::printf("full_paint_requests_seconds %.3f\n", chunks * send / 1e6);
+    std::printf("full_paint_requests %ld\n", requests);
+    std::printf("paint_request_microseconds %.1f\n", costs.requestUs);
+    std::printf("full_drawings %ld\n", drawings);
+    std::printf("drawing_microseconds %.1f\n", costs.drawUs);
+    std::printf("progress_window_create_ms %.2f\n", costs.createMs);
+    std::printf("progress_window_end_ms %.2f\n", costs.endMs);
+    std::printf("protocol_seconds %.3f\n", protocol);
+    std::printf("floor_seconds %.3f\n", loop + protocol);
     std::printf("peak_working_set_minimum_kib %zu\n", static_cast<size_t>(minimum.peak / 1024));
     std::printf("peak_working_set_full_kib %zu\n", static_cast<size_t>(full.peak / 1024));
     return 0;

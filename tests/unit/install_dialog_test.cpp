@@ -30,7 +30,7 @@ HWND FindThreadDialog(DWORD thread, const char* caption)
     } search{caption, nullptr};
     EnumThreadWindows(
         thread,
-        [](HWND window, LPARAM context) -> BOOL {
+        [](HWND window, LPARAM context) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<Search*>(context);
             char text[128];
             GetWindowTextA(window, text, sizeof text);
