@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 namespace drv {
@@ -382,11 +383,14 @@ std::string Value::String() const
     return s.substr(0, s.find('\0'));
 }
 
-Value ReadValue(HKEY root, const char* key, const char* name)
+Value ReadValue(HKEY root, const char* key, const char* name, REGSAM view)
 {
     Value v;
     HKEY h;
-    if (RegOpenKeyExA(root, key, 0, KEY_READ, &h) != ERROR_SUCCESS)
+    // Wine's RegOpenKeyExA drops the view flags on a predefined root; the
+    // wide call honours them (the key names here are ASCII).
+    std::wstring wideKey(key, key + strlen(key));
+    if (RegOpenKeyExW(root, wideKey.c_str(), 0, KEY_READ | view, &h) != ERROR_SUCCESS)
         return v;
     DWORD size = 0;
     if (RegQueryValueExA(h, name, nullptr, &v.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -469,7 +473,14 @@ std::string RunWineUninstaller(const std::string& scratch, const std::string& ar
     si.hStdError = file;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi{};
-    std::string line = "uninstaller.exe " + arguments;
+    // Wine's 64-bit uninstaller where there is one, as `wine64 uninstaller`
+    // runs for a user: from a 32-bit driver only sysnative reaches it, and it
+    // must find a 32-bit launcher's entry in the other registry view.
+    char sysnative[MAX_PATH];
+    GetWindowsDirectoryA(sysnative, MAX_PATH);
+    std::string native = std::string(sysnative) + "\\sysnative\\uninstaller.exe";
+    std::string program = GetFileAttributesA(native.c_str()) != INVALID_FILE_ATTRIBUTES ? native : "uninstaller.exe";
+    std::string line = "\"" + program + "\" " + arguments;
     std::vector<char> command(line.begin(), line.end());
     command.push_back('\0');
     BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,

@@ -124,7 +124,9 @@ struct Value {
     std::string String() const;          // data up to the first NUL
 };
 
-Value ReadValue(HKEY root, const char* key, const char* name);
+// In this program's registry view, or with view KEY_WOW64_32KEY or
+// KEY_WOW64_64KEY in that one.
+Value ReadValue(HKEY root, const char* key, const char* name, REGSAM view = 0);
 bool KeyExists(HKEY root, const char* key);
 void WriteValue(HKEY root, const char* key, const char* name, DWORD type, const void* data,
                 DWORD size);

@@ -110,6 +110,22 @@ TEST_P(LongDirectory, EntryOnlyWhenDirectoryFits)
 INSTANTIATE_TEST_SUITE_P(, LongDirectory, testing::ValuesIn(kLongCases),
                          [](const testing::TestParamInfo<LongCase>& i) { return i.param.name; });
 
+// Each width's tests are built at the width of the launcher they check, so
+// that they read its registry view: in a 64-bit prefix the two views of
+// HKLM\Software are apart, and the entry is in the launcher's alone.
+TEST_F(DriverTest, EntryIsInTheLaunchersRegistryViewOnly)
+{
+    drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
+    ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
+    ASSERT_TRUE(launcher.Click(200));
+
+    REGSAM own = sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    REGSAM other = sizeof(void*) == 4 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    EXPECT_TRUE(ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString").present);
+    EXPECT_TRUE(ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", own).present);
+    EXPECT_FALSE(ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", other).present);
+}
+
 TEST_F(DriverTest, WineListsProgramAfterSave)
 {
     drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
