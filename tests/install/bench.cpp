@@ -174,21 +174,30 @@ bool MeasureProtocol(ProtocolCosts* costs)
             if (WaitForSingleObject(thread, 0) == WAIT_OBJECT_0)
                 return false;
         QueryPerformanceCounter(&b);
-        bool last = round == windows - 1;
-        if (last) {
-            // Requests on the last window, unmoved and then each one moving the bar.
-            QueryPerformanceCounter(&c);
-            for (int i = 0; i < requests; i++)
-                SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
-            QueryPerformanceCounter(&d);
-            costs->requestUs = Seconds(c, d) * 1e6 / requests;
-            QueryPerformanceCounter(&c);
-            for (LONG p = 1; p <= BarLength; p++) {
-                Progress.barPosition = p;
+        if (round == windows - 1) {
+            // Requests on the last window in pairs, one with the bar unmoved and
+            // one moving it, so that both meet the same conditions; sweeps of
+            // the whole bar until there are enough of them.
+            double unmoved = 0, moved = 0;
+            int pairs = 0;
+            while (pairs < requests) {
+                for (LONG p = 1; p <= BarLength; p++, pairs++) {
+                    QueryPerformanceCounter(&c);
+                    SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
+                    QueryPerformanceCounter(&d);
+                    unmoved += Seconds(c, d);
+                    Progress.barPosition = p;
+                    QueryPerformanceCounter(&c);
+                    SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
+                    QueryPerformanceCounter(&d);
+                    moved += Seconds(c, d);
+                }
+                // Back to the start: the next sweep's first position moves it.
+                Progress.barPosition = 0;
                 SendMessageA(Progress.progressWindow, WM_PAINT, 0, 0);
             }
-            QueryPerformanceCounter(&d);
-            costs->drawUs = Seconds(c, d) * 1e6 / BarLength - costs->requestUs;
+            costs->requestUs = unmoved * 1e6 / pairs;
+            costs->drawUs = (moved - unmoved) * 1e6 / pairs;
         }
         QueryPerformanceCounter(&c);
         SendMessageA(Progress.progressWindow, ProgressEndMessage, 0, 0);
