@@ -1,10 +1,12 @@
 #include "installer/install.h"
 
 #include "installer/copy_engine.h"
+#include "installer/copy_failure.h"
 #include "installer/install_dialog.h"
 #include "installer/progress_window.h"
 #include "launcher/app.h"
 #include "runtime/text.h"
+#include "settings/registry_layout.h"
 #include "settings/settings_store.h"
 
 constexpr DWORD ProgressStackBytes = 4096;
@@ -53,10 +55,13 @@ static void EndProgressThread()
     Progress.progressThread = nullptr;
 }
 
+// The tree's directories exist on that drive now, after a cancel as well:
+// from here on every save names it too.
 static void StoreInstallDrive()
 {
+    InstalledDrive = InstallDrive;
     OpenSettingsKey();
-    WriteSettingValue("INSTALLDRIVE", static_cast<BYTE>(InstallDrive), 1);
+    WriteSettingValue(VALUE_INSTALLDRIVE, static_cast<BYTE>(InstallDrive), 1);
     CloseSettingsKey();
 }
 
@@ -73,7 +78,7 @@ void InstallLevelFiles(HWND owner, int level)
     EndProgressThread();
     StoreInstallDrive();
     if (CopyFailed)
-        MessageBoxA(owner, StatusText, "Quorix for Windows 95 Install", MB_OK | MB_ICONSTOP);
+        ShowCopyFailure(owner);
 }
 
 void RunInstall(HWND owner)

@@ -7,6 +7,7 @@
 
 HKEY SettingsKeyHandle;
 char InstallDrive = 'C';
+char InstalledDrive = 'C';
 
 void OpenSettingsKey()
 {
@@ -66,9 +67,23 @@ LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defa
     return status;
 }
 
+// The stored drive when it is one letter "A" to "Z"; otherwise "C". Only a
+// query: loading writes INSTALLDRIVE neither back nor repaired.
+static char StoredInstallDrive()
+{
+    BYTE stored[2];
+    DWORD length = sizeof stored;
+    if (RegQueryValueExA(SettingsKeyHandle, VALUE_INSTALLDRIVE, nullptr, nullptr, stored, &length) !=
+            ERROR_SUCCESS ||
+        length != 1 || stored[0] < 'A' || stored[0] > 'Z')
+        return 'C';
+    return static_cast<char>(stored[0]);
+}
+
 void LoadSettings(LauncherSettings* settings)
 {
     OpenSettingsKey();
+    InstalledDrive = StoredInstallDrive();
     ReadSettingValue(VALUE_LANGUAGE, &settings->language, 4, 0, 0, 5);
     ReadSettingValue(VALUE_SOUND, &settings->sound, 4, 1, 0, 1);
     ReadSettingValue(VALUE_SPEECH, &settings->speech, 4, 1, 0, 1);
@@ -90,7 +105,7 @@ void SaveSettings(const LauncherSettings* settings)
     WriteSettingValue(VALUE_ACTIONPAN, static_cast<DWORD>(settings->actionPan), 4);
     WriteSettingValue(VALUE_FULLSCREEN, static_cast<DWORD>(settings->fullScreen), 4);
     WriteSettingValue(VALUE_MISC, EditionMiscValue, 4);
-    WriteSettingValue(VALUE_INSTALLDRIVE, static_cast<BYTE>(InstallDrive), 1);
+    WriteSettingValue(VALUE_INSTALLDRIVE, static_cast<BYTE>(InstalledDrive), 1);
     CloseSettingsKey();
 
     WriteUninstallEntry();

@@ -17,9 +17,15 @@ struct LauncherSettings {
 // within one operation.
 extern HKEY SettingsKeyHandle;
 
-// The upper-case letter of the install drive: "C" at every start, changed only
-// by the install dialog, written by every save and after every install.
+// The upper-case letter of the install dialog's drive: "C" at every start,
+// changed only by the install dialog.
 extern char InstallDrive;
+
+// The drive that holds the install tree, which every save writes as
+// INSTALLDRIVE: the stored letter when the settings were loaded, then the
+// drive of each install of this run; "C" when neither names one. Saving the
+// dialog's drive instead would lose a tree on another drive to the uninstaller.
+extern char InstalledDrive;
 
 void OpenSettingsKey();
 void CloseSettingsKey();

@@ -53,12 +53,34 @@ void LayOutCdData(const drv::ScratchCd& cd)
 struct TripCase {
     const char* name;
     const char* folder;  // the CD folder, under the test's scratch folder
+    // Between install and removal, another run picks drive C in the install
+    // dialog, cancels it and turns Sound off: its save must keep the drive.
+    bool laterRun;
 };
 
 const TripCase kTrips[] = {
-    {"PlainFolder", "cd"},
-    {"FolderWithBlank", "game cd\\QUORIX CD"},
+    {"PlainFolder", "cd", false},
+    {"FolderWithBlank", "game cd\\QUORIX CD", false},
+    {"LaterRunSavesTheInstallDrive", "cd", true},
 };
+
+// Picks drive C in the install dialog and cancels it, then turns Sound off.
+void PickCancelAndTurnSoundOff(drv::Launcher& launcher)
+{
+    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
+    HWND dialog = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    ASSERT_NE(dialog, nullptr);
+    DWORD_PTR ignored;
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1010)));
+    SendMessageTimeoutA(dialog, WM_COMMAND, 1010, 0, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(dialog, WM_COMMAND, 1006, 0, SMTO_NORMAL, 10000, &ignored);
+    for (DWORD start = GetTickCount(); IsWindow(dialog) && GetTickCount() - start < 10000;)
+        Sleep(20);
+    ASSERT_FALSE(IsWindow(dialog));
+    ASSERT_EQ(launcher.Check(200), BST_CHECKED);
+    ASSERT_TRUE(launcher.Click(200));
+    ASSERT_EQ(launcher.Check(200), BST_UNCHECKED);
+}
 
 class RoundTrip : public UninstallTest, public testing::WithParamInterface<TripCase> {};
 
@@ -90,6 +112,15 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     ASSERT_TRUE(launcher.SysClose());
     ASSERT_TRUE(launcher.WaitForExit(30000, nullptr));
+    if (GetParam().laterRun) {
+        drv::Launcher later;
+        ASSERT_TRUE(later.Open(cd.Path("QUORIX.EXE"), cd.root));
+        PickCancelAndTurnSoundOff(later);
+        EXPECT_EQ(drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "SOUND").Dword(), 0u);
+        EXPECT_EQ(drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data, stored);
+        ASSERT_TRUE(later.SysClose());
+        ASSERT_TRUE(later.WaitForExit(30000, nullptr));
+    }
     std::string root = uninst::InstallRoot(uninst::Drive());
     ASSERT_TRUE(drv::FileExists(root + "SOUND\\SPEECH\\HELLO.WAV"))
         << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));

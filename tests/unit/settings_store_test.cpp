@@ -18,6 +18,7 @@ protected:
     {
         ForgetEverything();
         InstallDrive = 'C';
+        InstalledDrive = 'C';
     }
     void TearDown() override { ForgetEverything(); }
 };
@@ -138,7 +139,7 @@ TEST_F(SettingsStore, StoredLanguageStaysUntilTheNextSave)
 TEST_F(SettingsStore, SaveWritesAllEightValuesWithTheEditionsMisc)
 {
     LauncherSettings settings{3, 0, 1, 0, 1, 1};
-    InstallDrive = 'E';
+    InstalledDrive = 'E';
     SaveSettings(&settings);
 
     struct { const char* name; long long value; } stored[] = {
@@ -155,6 +156,44 @@ TEST_F(SettingsStore, SaveWritesAllEightValuesWithTheEditionsMisc)
     StoredValue name = ReadValue(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_PATH, VALUE_DISPLAYNAME);
     EXPECT_EQ(name.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(name.bytes, std::string("Quorix for Windows '95", 23));
+}
+
+// A save writes the drive that holds the install tree: the letter stored when
+// the settings were loaded, whatever drive the install dialog shows; "C" for
+// anything that is not one letter "A" to "Z". Loading leaves the value as it is.
+TEST_F(SettingsStore, SaveKeepsTheStoredInstallDrive)
+{
+    const struct {
+        const char* label;
+        bool present;
+        std::string stored;
+        const char* saved;
+    } cases[] = {
+        {"absent", false, "", "C"},
+        {"E", true, "E", "E"},
+        {"Z", true, "Z", "Z"},
+        {"two bytes", true, "EF", "C"},
+        {"empty", true, "", "C"},
+        {"lower-case e", true, "e", "C"},
+    };
+    for (const auto& c : cases) {
+        ForgetEverything();
+        if (c.present)
+            WriteValue(User, SETTINGS_KEY_PATH, VALUE_INSTALLDRIVE, REG_BINARY, c.stored.data(),
+                       static_cast<DWORD>(c.stored.size()));
+        // The install dialog's drive, picked and then cancelled, stays out of it.
+        InstallDrive = 'F';
+        LauncherSettings settings;
+        LoadSettings(&settings);
+        StoredValue loaded = ReadValue(User, SETTINGS_KEY_PATH, VALUE_INSTALLDRIVE);
+        EXPECT_EQ(loaded.present, c.present) << c.label;
+        EXPECT_EQ(loaded.bytes, c.stored) << c.label;
+
+        SaveSettings(&settings);
+        StoredValue saved = ReadValue(User, SETTINGS_KEY_PATH, VALUE_INSTALLDRIVE);
+        EXPECT_EQ(saved.type, static_cast<DWORD>(REG_BINARY)) << c.label;
+        EXPECT_EQ(saved.bytes, c.saved) << c.label;
+    }
 }
 
 } // namespace
