@@ -10,10 +10,11 @@
 char InstallRoot[InstallRootCapacity];
 char StatusText[StatusCapacity];
 bool CopyFailed;
+DWORD CopyError;
+char SourcePath[PathCapacity];
+char DestinationPath[PathCapacity];
 
 static char SearchPattern[PathCapacity];
-static char SourcePath[PathCapacity];
-static char DestinationPath[PathCapacity];
 static char CopyBuffer[CopyChunkBytes];
 
 void CreatePathDirectories(const char* path)
@@ -92,17 +93,24 @@ static void MoveBar()
     Progress.barPosition = position;
 }
 
+// Right after the failed call, while its error code is still there.
+static void Fail()
+{
+    CopyError = GetLastError();
+    CopyFailed = true;
+}
+
 static void CopyOneFile()
 {
     SetWindowTextA(GetDlgItem(Progress.progressWindow, IDC_PROGRESS_STATUS), StatusText);
     FileStream source, destination;
     if (!OpenStreamForReading(&source, SourcePath)) {
-        CopyFailed = true;
+        Fail();
         return;
     }
     if (!CreateStreamForWriting(&destination, DestinationPath)) {
+        Fail();
         CloseStream(&source);
-        CopyFailed = true;
         return;
     }
     while (!source.endOfFile && !StopRequested()) {
@@ -115,7 +123,7 @@ static void CopyOneFile()
         }
         // A short write (a full disk) must not leave a truncated copy behind.
         if (!WriteStream(&destination, CopyBuffer, n)) {
-            CopyFailed = true;
+            Fail();
             break;
         }
         Progress.copiedBytes += static_cast<LONG>(n);

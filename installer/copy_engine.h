@@ -18,8 +18,12 @@ extern char InstallRoot[InstallRootCapacity];
 extern char StatusText[StatusCapacity];
 
 // Set when a file could not be read, created or written whole: the copy
-// stopped there as a cancel stops it.
+// stopped there as a cancel stops it. CopyError holds the system's error code,
+// SourcePath (relative to the CD) and DestinationPath that file's paths.
 extern bool CopyFailed;
+extern DWORD CopyError;
+extern char SourcePath[PathCapacity];
+extern char DestinationPath[PathCapacity];
 
 // Creates each directory along the path from its root, up to its last
 // backslash. Failures, existing directories included, are ignored.

@@ -35,7 +35,14 @@ DWORD ReadStream(FileStream* stream, void* buffer, DWORD size, bool* failed)
 bool WriteStream(FileStream* stream, const void* buffer, DWORD size)
 {
     DWORD done = 0;
-    return WriteFile(stream->handle, buffer, size, &done, nullptr) != FALSE && done == size;
+    if (!WriteFile(stream->handle, buffer, size, &done, nullptr))
+        return false;
+    // A write that comes back short without an error has met a full disk.
+    if (done != size) {
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    }
+    return true;
 }
 
 void CloseStream(FileStream* stream)

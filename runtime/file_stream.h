@@ -20,7 +20,8 @@ bool CreateStreamForWriting(FileStream* stream, const char* path);
 // case nothing was read and the end-of-file indicator is left as it was.
 DWORD ReadStream(FileStream* stream, void* buffer, DWORD size, bool* failed);
 
-// Writes all `size` bytes; false when the write failed or wrote fewer.
+// Writes all `size` bytes; false when the write failed or wrote fewer, with
+// the system's error code (ERROR_DISK_FULL for a short write) to GetLastError.
 bool WriteStream(FileStream* stream, const void* buffer, DWORD size);
 
 void CloseStream(FileStream* stream);

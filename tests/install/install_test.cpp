@@ -14,6 +14,7 @@ namespace {
 
 const char* const InstallCaption = "Quorix for Windows 95 Install";
 const char* const ProgressCaption = "Quorix for Windows 95 Install Progress";
+const char* const StoppedCaption = "Quorix for Windows 95 Install Stopped";
 
 void WriteData(const std::string& path, size_t size, char seed)
 {
@@ -69,6 +70,46 @@ std::vector<BYTE> StoredDrive()
 }
 
 void Post(HWND window, int command) { PostMessageA(window, WM_COMMAND, command, 0); }
+
+// The copy-failure message of process pid once it shows, answered with OK:
+// its text, and the texts of its buttons after "|" ("text|OK|" for one OK
+// button). Empty when none came.
+std::string AnswerCopyFailure(DWORD pid)
+{
+    HWND message = drv::WaitForDialog(pid, StoppedCaption, 10000);
+    if (message == nullptr)
+        return "";
+    std::string text, buttons;
+    for (HWND child = GetWindow(message, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char part[1024] = "", type[32] = "";
+        GetWindowTextA(child, part, sizeof part);
+        GetClassNameA(child, type, sizeof type);
+        if (lstrcmpiA(type, "Button") == 0)
+            buttons += std::string(part) + "|";
+        else if (part[0] != '\0')
+            text += part;
+    }
+    PostMessageA(message, WM_COMMAND, IDOK, 0);
+    WaitUntilGone(message, 5000);
+    return text + "|" + buttons;
+}
+
+// The file a copy-failure text names.
+std::string NamedFile(const std::string& text)
+{
+    size_t at = text.find("File: ");
+    if (at == std::string::npos)
+        return "";
+    at += 6;
+    return text.substr(at, text.find('\n', at) - at);
+}
+
+// The message's text for a file, its destination and the system's reason.
+std::string CopyFailureText(const std::string& file, const std::string& to, const std::string& reason)
+{
+    return "The install stopped because a file could not be copied.\n\nFile: " + file + "\nTo: " + to +
+           "\nReason: " + reason + "\n\nThe files copied before it were kept.";
+}
 
 // A file or folder of the tests' work area, which drives.sh prepares.
 std::string DriveOfWork(const char* name)
@@ -238,28 +279,42 @@ TEST_F(Install, FullDiskStopsTheCopyAndSaysWhichFile)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(installDialog, 1004)));
     ASSERT_NE(progress, nullptr);
     ASSERT_TRUE(WaitUntilGone(progress));
-    HWND message = nullptr;
-    for (int i = 0; i < 1000 && message == nullptr; i++, Sleep(10))
-        message = drv::FindDialog(launcher.pid(), InstallCaption);
-    ASSERT_NE(message, nullptr) << "no message about the file";
-    std::string text;
-    for (HWND child = GetWindow(message, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char part[512];
-        GetWindowTextA(child, part, sizeof part);
-        text += part;
-    }
-    EXPECT_NE(text.find("GAMEGFX\\PART"), std::string::npos) << text;
-    EXPECT_NE(text.find("R:\\TALVEX\\QUORIX\\GAMEGFX\\PART"), std::string::npos) << text;
-    PostMessageA(message, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(WaitUntilGone(message, 5000));
+    std::string text = AnswerCopyFailure(launcher.pid());
+    ASSERT_FALSE(text.empty()) << "no message about the file";
 
     std::map<std::string, std::string> installed = FilesUnder("R:\\TALVEX\\QUORIX");
     EXPECT_GE(installed.size(), 1u);
     EXPECT_LT(installed.size(), data.size());
     for (const auto& [name, bytes] : installed)
         EXPECT_TRUE(bytes == ReadWhole(cd->Path(name))) << name << " is truncated";
+    // The file that did not fit is the one the message names, word for word.
+    std::string file = NamedFile(text);
+    ASSERT_EQ(file.rfind("GAMEGFX\\PART", 0), 0u) << text;
+    EXPECT_EQ(installed.count(file), 0u) << file;
+    EXPECT_EQ(text, CopyFailureText(file, "R:\\TALVEX\\QUORIX\\" + file, "Disk full.") + "|OK|");
     EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'R'});
     drv::RemoveTree("R:\\TALVEX");
+}
+
+// A file stands where the install needs a directory: the first file there
+// cannot be created, and the message gives the system's reason.
+TEST_F(Install, DestinationThatCannotBeCreatedIsNamedWithTheReason)
+{
+    LayOut({{"GAMEGFX\\INTRO.SMK", 3000}, {"GAMEGFX\\LOGO.SMK", 2000}});
+    std::string driveI = DriveOfWork("drive-i");
+    drv::RemoveTree(drv::Join(driveI, "TALVEX"));
+    WriteData(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX"), 10, 'f');
+    HWND progress = StartInstall(1010 + ('I' - 'C'), 1003);
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(WaitUntilGone(progress));
+    std::string text = AnswerCopyFailure(launcher.pid());
+    std::string file = NamedFile(text);
+    ASSERT_EQ(file.rfind("GAMEGFX\\", 0), 0u) << text;
+    EXPECT_EQ(text, CopyFailureText(file, "I:\\TALVEX\\QUORIX\\" + file, "Path not found.") + "|OK|");
+    EXPECT_TRUE(fs::is_regular_file(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX")));
+    EXPECT_EQ(StoredDrive(), std::vector<BYTE>{'I'});
+    EXPECT_TRUE(launcher.Running());
+    drv::RemoveTree(drv::Join(driveI, "TALVEX"));
 }
 
 // A CD file that opens but never reads: the install keeps trying the same

@@ -34,7 +34,7 @@ const std::vector<SystemDll>& Windows95Functions()
              // strings and resources
              "lstrcatA", "lstrcmpA", "lstrcmpiA", "lstrcpyA", "lstrcpynA", "lstrlenA", "MultiByteToWideChar",
              "WideCharToMultiByte", "FindResourceA", "LoadResource", "LockResource", "SizeofResource",
-             "GetACP", "GetOEMCP", "GetLocalTime", "GetSystemTime",
+             "GetACP", "GetOEMCP", "GetLocalTime", "GetSystemTime", "FormatMessageA",
          }},
         {"USER32.DLL",
          {

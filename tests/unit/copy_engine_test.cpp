@@ -388,7 +388,8 @@ TEST_F(ChunkByChunk, FileThatCannotBeCopiedStopsTheCopy)
         const char* name;
         bool lockSource;       // held open without sharing: it cannot be opened
         bool blockDestination; // a directory where the copy should go
-    } cases[] = {{"source", true, false}, {"destination", false, true}};
+        DWORD error;           // what the message will give the reason of
+    } cases[] = {{"source", true, false, ERROR_SHARING_VIOLATION}, {"destination", false, true, ERROR_ACCESS_DENIED}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all("C:\\TALVEX");
@@ -405,6 +406,9 @@ TEST_F(ChunkByChunk, FileThatCannotBeCopiedStopsTheCopy)
         if (held != INVALID_HANDLE_VALUE)
             CloseHandle(held);
         EXPECT_TRUE(CopyFailed);
+        EXPECT_EQ(CopyError, c.error);
+        EXPECT_STREQ(SourcePath, "SOUND\\SFX\\BOOM.WAV");
+        EXPECT_EQ(std::string(DestinationPath), Installed("SOUND\\SFX\\BOOM.WAV"));
         EXPECT_NE(std::string(StatusText).find("SOUND\\SFX\\BOOM.WAV"), std::string::npos) << StatusText;
         Tree tree = InstalledTree();
         EXPECT_EQ(tree.files, (std::set<std::string>{"GAMEGFX\\A.SMK", "SOUND\\MIDI\\THEME.MID"}));
