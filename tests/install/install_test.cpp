@@ -166,8 +166,10 @@ protected:
         for (const auto& [name, size] : files)
             WriteData(cd->Path(name), size, seed++);
     }
-    // Install files, the drive's button, the level: the progress window.
-    HWND StartInstall(int driveButton, int level)
+    // Install files, the drive's button, the level: the progress window, or
+    // with waitForProgress false nothing (a window that is up for less than a
+    // poll would be missed).
+    HWND StartInstall(int driveButton, int level, bool waitForProgress = true)
     {
         EXPECT_TRUE(launcher.Open(drv::Join(cdRoot, "QUORIX.EXE"), cdRoot));
         Post(launcher.window(), 205);
@@ -182,7 +184,7 @@ protected:
         if (!levelEnabled)
             return nullptr;
         Post(installDialog, level);
-        return drv::WaitForDialog(launcher.pid(), ProgressCaption);
+        return waitForProgress ? drv::WaitForDialog(launcher.pid(), ProgressCaption) : nullptr;
     }
     std::unique_ptr<drv::ScratchCd> cd;
     std::string cdRoot;
@@ -304,9 +306,9 @@ TEST_F(Install, DestinationThatCannotBeCreatedIsNamedWithTheReason)
     std::string driveI = DriveOfWork("drive-i");
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
     WriteData(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX"), 10, 'f');
-    HWND progress = StartInstall(1010 + ('I' - 'C'), 1003);
-    ASSERT_NE(progress, nullptr);
-    ASSERT_TRUE(WaitUntilGone(progress));
+    // The copy fails at its first file: the progress window is up only briefly.
+    StartInstall(1010 + ('I' - 'C'), 1003, false);
+    ASSERT_TRUE(levelEnabled) << freeSpaceLine;
     std::string text = AnswerCopyFailure(launcher.pid());
     std::string file = NamedFile(text);
     ASSERT_EQ(file.rfind("GAMEGFX\\", 0), 0u) << text;
