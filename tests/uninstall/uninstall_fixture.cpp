@@ -132,6 +132,27 @@ std::string RegistryDump()
     return out;
 }
 
+// Answers the question box of ours that comes up (in whatever process) with
+// OK; questionExit gets the exit status of the process that asked.
+void AnswerQuestion(DWORD* questionExit)
+{
+    HWND box = nullptr;
+    for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 30000; Sleep(50))
+        box = FindWindowA("#32770", "Uninstall Quorix for Windows '95");
+    if (!box)
+        return;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(box, &pid);
+    HANDLE asker = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    if (asker) {
+        if (WaitForSingleObject(asker, 30000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(asker, questionExit);
+        CloseHandle(asker);
+    }
+}
+
 } // namespace uninst
 
 static void RemoveInstallTrees()

@@ -31,6 +31,10 @@ void FillRegistry(const std::string& driveValue);
 // Every key and value below the product's places, as text, for comparing.
 std::string RegistryDump();
 
+// Answers the question box of ours that comes up (in whatever process) with
+// OK; questionExit gets the exit status of the process that asked.
+void AnswerQuestion(DWORD* questionExit);
+
 // How the question is answered.
 enum class Answer { Ok, Cancel, CloseBox, Escape };
 
