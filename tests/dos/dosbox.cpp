@@ -71,11 +71,20 @@ void DosBox::Capture(const std::string& command, const std::string& tag) {
     Line("ECHO %RC_% >C:\\" + tag + ".RC");
 }
 
+bool DosBox::MakeImage() {
+    std::string command = "genisoimage -quiet -J -r -V QUORIX -o '" + root_ + "/cd.iso' '" + root_ +
+                          "/d' >'" + root_ + "/genisoimage.log' 2>&1";
+    int status = std::system(command.c_str());
+    image_ = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return image_;
+}
+
 bool DosBox::Run() {
     WriteFile(root_ + "/c/T.BAT", batch_ + "EXIT\r\n");
+    std::string mountD = image_ ? "imgmount d cd.iso -t iso" : "mount d d -t cdrom";
     std::string command = "cd '" + root_ + "' && HOME='" + root_ +
                           "/home' SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy timeout -k 5 60 dosbox "
-                          "-conf dosbox.conf -noconsole -c 'mount c c' -c 'mount d d -t cdrom' -c 'd:' "
+                          "-conf dosbox.conf -noconsole -c 'mount c c' -c '" + mountD + "' -c 'd:' "
                           "-c 'C:\\T.BAT' -c exit >dosbox.log 2>&1";
     int status = std::system(command.c_str());
     return WIFEXITED(status) && WEXITSTATUS(status) != 124 && WEXITSTATUS(status) != 137;

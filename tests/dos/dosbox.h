@@ -24,6 +24,10 @@ public:
     // Runs `command` with its output in C:\<tag>.OUT and its exit code in C:\<tag>.RC.
     void Capture(const std::string& command, const std::string& tag);
 
+    // Makes D:'s files into an ISO 9660 image (genisoimage), which Run then
+    // mounts as drive D: instead of the folder; false when it cannot.
+    bool MakeImage();
+
     // Runs the batch from D:\ and ends DOSBox; false when it had to be killed.
     bool Run();
 
@@ -36,6 +40,7 @@ public:
 private:
     std::string root_;
     std::string batch_;
+    bool image_ = false;
 };
 
 // The bytes of a hex text.

@@ -299,4 +299,26 @@ TEST(StubInPlace, ExtenderGetsTheStubsPspAndMemory) {
                 MemoryBytes(direct), MemoryBytes(stub), MemoryBytes(diskDirect), MemoryBytes(disk));
 }
 
+// From a real CD: the CD's files in an ISO 9660 image that DOSBox mounts as
+// drive D:, under the names a CD of the time carries (lower case in Joliet
+// only). The stub finds ".\quorix.exd" and "dos4gw.exe" there and starts the
+// extender from the CD's root.
+TEST(StubFromImage, StartsTheCdsExtenderWithTheCdsGame) {
+    DosBox box(Name());
+    box.PutD("QUORIX.EXE", FileOf(DOS_STUB));
+    box.PutD("quorix.exd", Bytes(100, 'x'));
+    box.PutD("dos4gw.exe", FileOf(DOS_STANDIN));
+    box.Line("SET REPORT=C:\\STUB.TXT");
+    box.Line("SET RC=7");
+    box.Capture("QUORIX.EXE -x", "STUB");
+    if (!box.MakeImage())
+        GTEST_SKIP() << "no CD image: genisoimage could not make one";
+    ASSERT_TRUE(box.Run()) << "DOSBox did not finish";
+    auto report = box.Report("STUB.TXT");
+    EXPECT_EQ(report["SELF"], "D:\\DOS4GW.EXE");
+    EXPECT_EQ(FromHex(report["TAIL"]), std::string(kCdGame) + "  -x");
+    EXPECT_EQ(StubLines(box), std::vector<std::string>{kBanner});
+    EXPECT_EQ(box.ExitCode("STUB"), 7);
+}
+
 }  // namespace

@@ -6,7 +6,7 @@
 // window in this process: its creation and end, a paint request with the bar
 // unmoved (the install sends one per 64 KiB chunk) and what a drawing of the
 // bar adds to one.
-//   quorix_bench_install CD_DIR DRIVE_LETTER COPY_DIR
+//   quorix_bench_install CD_DIR DRIVE_LETTER COPY_DIR   (CD_DIR a folder or a CD's root, D:\)
 #include <windows.h>
 #include <psapi.h>
 
@@ -39,7 +39,7 @@ bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTim
 {
     drv::RemoveTree(std::string(1, drive) + ":\\TALVEX");
     drv::Launcher launcher;
-    if (!launcher.Open(cd + "\\QUORIX.EXE", cd))
+    if (!launcher.Open(drv::Join(cd, "QUORIX.EXE"), cd))
         return false;
     PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
     HWND install = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install", 15000, 1);
@@ -96,13 +96,13 @@ double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DW
         std::string dir = to + "\\" + pair[0];
         drv::MakeDirs(dir);
         WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((cd + "\\" + pair[0] + pair[1]).c_str(), &found);
+        HANDLE search = FindFirstFileA(drv::Join(cd, std::string(pair[0]) + pair[1]).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             continue;
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 continue;
-            CopyFileA((cd + "\\" + pair[0] + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
+            CopyFileA(drv::Join(cd, std::string(pair[0]) + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
             sizes->push_back(found.nFileSizeLow);
         } while (FindNextFileA(search, &found));
         FindClose(search);
