@@ -7,15 +7,14 @@
 
 namespace drv {
 
-namespace {
-
-// The build passes Unix paths; Wine shows the Unix root as drive Z.
-std::string FromUnix(const char* unixPath)
+std::string FromUnix(const std::string& unixPath)
 {
-    std::string p = std::string("Z:") + unixPath;
+    std::string p = "Z:" + unixPath;
     std::replace(p.begin(), p.end(), '/', '\\');
     return p;
 }
+
+namespace {
 
 const char kReleaseEventName[] = "QuorixDriverStandInRelease";
 HANDLE releaseEvent = nullptr;

@@ -14,6 +14,8 @@ namespace drv {
 
 // --- paths and files -------------------------------------------------------
 
+// The build passes Unix paths; Wine shows the Unix root as drive Z.
+std::string FromUnix(const std::string& unixPath);
 std::string WorkRoot();                          // scratch area of this build
 std::string EditionExe(const std::string& edition);
 std::string StandInExe();

@@ -112,14 +112,7 @@ std::string CopyFailureText(const std::string& file, const std::string& to, cons
 }
 
 // A file or folder of the tests' work area, which drives.sh prepares.
-std::string DriveOfWork(const char* name)
-{
-    std::string path = std::string("Z:") + QUORIX_INSTALL_WORK + "/" + name;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
+std::string DriveOfWork(const char* name) { return drv::FromUnix(std::string(QUORIX_INSTALL_WORK) + "/" + name); }
 
 // Processor time that the Unix process of a Wine program has used, in
 // milliseconds, or -1 when it is not found. Wine gives no times of other

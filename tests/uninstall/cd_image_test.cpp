@@ -17,14 +17,7 @@ std::string ReadWhole(const std::string& path)
 }
 
 // The work folder's file of that name, as a Windows path.
-std::string WorkFile(const char* name)
-{
-    std::string path = std::string("Z:") + QUORIX_UNINSTALL_WORK + "/" + name;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
+std::string WorkFile(const char* name) { return drv::FromUnix(std::string(QUORIX_UNINSTALL_WORK) + "/" + name); }
 
 class CdImage : public UninstallTest {
 protected:
@@ -52,13 +45,7 @@ TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
     DWORD_PTR ignored;
     SendMessageTimeoutA(dialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
     PostMessageA(dialog, WM_COMMAND, 1005, 0);
-    std::vector<BYTE> stored;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
-        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
-        if (stored.size() == 1 && stored[0] == uninst::Drive()[0] &&
-            !drv::FindDialog(launcher.pid(), "Quorix for Windows 95 Install Progress"))
-            break;
-    }
+    std::vector<BYTE> stored = uninst::WaitForStoredDrive(launcher.pid());
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     EXPECT_EQ(drv::ReadValue(HKEY_LOCAL_MACHINE, drv::kUninstallKey, "UninstallString").String(),
               "D:\\QUORIX.EXE -uninstall");

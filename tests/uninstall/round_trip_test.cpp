@@ -81,13 +81,7 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     SendMessageTimeoutA(dialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1005)));
     PostMessageA(dialog, WM_COMMAND, 1005, 0);
-    std::vector<BYTE> stored;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
-        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
-        if (stored.size() == 1 && stored[0] == uninst::Drive()[0] &&
-            !drv::FindDialog(launcher.pid(), "Quorix for Windows 95 Install Progress"))
-            break;
-    }
+    std::vector<BYTE> stored = uninst::WaitForStoredDrive(launcher.pid());
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     ASSERT_TRUE(launcher.SysClose());
     ASSERT_TRUE(launcher.WaitForExit(30000, nullptr));

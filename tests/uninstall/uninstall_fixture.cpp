@@ -132,6 +132,18 @@ std::string RegistryDump()
     return out;
 }
 
+std::vector<BYTE> WaitForStoredDrive(DWORD launcherPid)
+{
+    std::vector<BYTE> stored;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
+        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
+        if (stored.size() == 1 && stored[0] == Drive()[0] &&
+            !drv::FindDialog(launcherPid, "Quorix for Windows 95 Install Progress"))
+            break;
+    }
+    return stored;
+}
+
 // Answers the question box of ours that comes up (in whatever process) with
 // OK; questionExit gets the exit status of the process that asked.
 void AnswerQuestion(DWORD* questionExit)

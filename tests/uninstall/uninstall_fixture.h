@@ -6,6 +6,7 @@
 #include "fixture.h"
 
 #include <set>
+#include <vector>
 #include <string>
 
 namespace uninst {
@@ -30,6 +31,10 @@ std::string MakeFullInstall(const std::string& drive);
 void FillRegistry(const std::string& driveValue);
 // Every key and value below the product's places, as text, for comparing.
 std::string RegistryDump();
+
+// INSTALLDRIVE once an install to the tests' drive has stored it and its
+// progress window is gone (at most a minute); what it holds then.
+std::vector<BYTE> WaitForStoredDrive(DWORD launcherPid);
 
 // Answers the question box of ours that comes up (in whatever process) with
 // OK; questionExit gets the exit status of the process that asked.
