@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-constexpr int InstallRootCapacity = 80;
-constexpr int PathCapacity = 128;
+#include "installer/install_tree.h"
+
 constexpr int StatusCapacity = 256;
 constexpr DWORD CopyChunkBytes = 65536;
 // Between two failed reads of the same chunk: the retries must not spin.

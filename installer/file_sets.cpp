@@ -26,6 +26,21 @@ static const FilePair FullSet[] = {
     {"SOUND\\SPEECH\\", "*.*"},
 };
 
+const char* const InstallDirectories[] = {
+    "GAMEGFX\\",
+    "EDITOR\\ZONEA\\",
+    "EDITOR\\ZONEB\\",
+    "EDITOR\\ZONEC\\",
+    "EDITOR\\ZONED\\",
+    "EDITOR\\ZONEE\\",
+    "EDITOR\\ZONEF\\",
+    "EDITOR\\ZONEG\\",
+    "SOUND\\MIDI\\",
+    "SOUND\\SFX\\",
+    "SOUND\\SPEECH\\",
+};
+const int InstallDirectoryCount = sizeof InstallDirectories / sizeof InstallDirectories[0];
+
 template <int N> static const FilePair* Set(const FilePair (&pairs)[N], int* count)
 {
     *count = N;

@@ -10,3 +10,8 @@ struct FilePair {
 
 // The pairs of level 1 (Minimum) to 3 (Full); no pairs for any other level.
 const FilePair* FileSetOf(int level, int* count);
+
+// Every directory of the install tree that an install may fill, and
+// EDITOR\ZONEG, which no level fills: what the uninstall empties and removes.
+extern const char* const InstallDirectories[];
+extern const int InstallDirectoryCount;

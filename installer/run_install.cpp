@@ -83,7 +83,7 @@ void InstallLevelFiles(HWND owner, int level)
 
 void RunInstall(HWND owner)
 {
-    CopyText(InstallRoot, InstallRootCapacity, "C:\\TALVEX\\QUORIX\\");
+    CopyText(InstallRoot, InstallRootCapacity, InstallRootTemplate);
     INT_PTR level = DialogBoxParamA(AppInstance, "InstallDlg", owner, InstallDialogProc, 0);
     // Cancelled, or no dialog at all: nothing is made, started or stored.
     if (level < LevelMinimum || level > LevelFull)

@@ -2,44 +2,25 @@
 
 #include <windows.h>
 
+#include "installer/file_sets.h"
+#include "installer/install_tree.h"
 #include "runtime/text.h"
 #include "settings/registry_layout.h"
 #include "settings/settings_store.h"
 
-// The install root; its first character becomes the stored drive letter, and
-// the two top directories are cut off at fixed positions.
-static const int kRootCapacity = 80;
-static const char kRootTemplate[] = "C:\\TALVEX\\QUORIX\\";
-static const int kTalvexEnd = 3;   // "X:\"
-static const int kQuorixEnd = 10;  // "X:\TALVEX\"
-static char RootPath[kRootCapacity];
+// The install root on the stored drive.
+static char RootPath[InstallRootCapacity];
 
 // The search pattern and each found file's full name.
-static const int kPathCapacity = 128;
-static char SearchPattern[kPathCapacity];
-static char FilePath[kPathCapacity];
-static char DirectoryPath[kPathCapacity];
-
-// Every directory an install level fills, and ZONEG, which none fills.
-static const char* const kInstallDirectories[] = {
-    "GAMEGFX\\",
-    "EDITOR\\ZONEA\\",
-    "EDITOR\\ZONEB\\",
-    "EDITOR\\ZONEC\\",
-    "EDITOR\\ZONED\\",
-    "EDITOR\\ZONEE\\",
-    "EDITOR\\ZONEF\\",
-    "EDITOR\\ZONEG\\",
-    "SOUND\\MIDI\\",
-    "SOUND\\SFX\\",
-    "SOUND\\SPEECH\\",
-};
+static char SearchPattern[PathCapacity];
+static char FilePath[PathCapacity];
+static char DirectoryPath[PathCapacity];
 
 // Fills buffer with root + directory + name; false when that does not fit.
 static bool BuildPath(char* buffer, const char* root, const char* directory, const char* name)
 {
-    return CopyText(buffer, kPathCapacity, root) && AppendText(buffer, kPathCapacity, directory) &&
-           AppendText(buffer, kPathCapacity, name);
+    return CopyText(buffer, PathCapacity, root) && AppendText(buffer, PathCapacity, directory) &&
+           AppendText(buffer, PathCapacity, name);
 }
 
 // Succeeds only for an empty directory.
@@ -75,20 +56,20 @@ static void DeleteDirectoryFiles(const char* root, const char* directory)
 
 void RemoveInstalledFiles()
 {
-    CopyText(RootPath, kRootCapacity, kRootTemplate);
+    CopyText(RootPath, InstallRootCapacity, InstallRootTemplate);
     // A missing, oversized or non-letter value is repaired to "C", which the
     // path already holds.
     OpenSettingsKey();
     ReadSettingValue(VALUE_INSTALLDRIVE, &RootPath[0], 1, 'C', 'A', 'Z');
     CloseSettingsKey();
 
-    for (const char* directory : kInstallDirectories)
-        DeleteDirectoryFiles(RootPath, directory);
+    for (int i = 0; i < InstallDirectoryCount; i++)
+        DeleteDirectoryFiles(RootPath, InstallDirectories[i]);
     RemoveSubdirectory(RootPath, "EDITOR\\");
     RemoveSubdirectory(RootPath, "SOUND\\");
 
-    RootPath[kQuorixEnd] = '\0';
+    RootPath[QuorixEnd] = '\0';
     RemoveSubdirectory(RootPath, "QUORIX");
-    RootPath[kTalvexEnd] = '\0';
+    RootPath[TalvexEnd] = '\0';
     RemoveSubdirectory(RootPath, "TALVEX");
 }
