@@ -9,15 +9,19 @@ HKEY SettingsKeyHandle;
 char InstallDrive = 'C';
 char InstalledDrive = 'C';
 
-void OpenSettingsKey()
+LONG CreateDataKey(HKEY root, const char* path, HKEY* key)
 {
     DWORD disposition;
     char keyClass[] = "DATA";
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH, 0, keyClass, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &SettingsKeyHandle, &disposition) != ERROR_SUCCESS) {
-        // A handle left over from an earlier operation must not receive values.
+    return RegCreateKeyExA(root, path, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key,
+                           &disposition);
+}
+
+void OpenSettingsKey()
+{
+    // A handle left over from an earlier operation must not receive values.
+    if (CreateDataKey(HKEY_CURRENT_USER, SETTINGS_KEY_PATH, &SettingsKeyHandle) != ERROR_SUCCESS)
         SettingsKeyHandle = nullptr;
-    }
 }
 
 void CloseSettingsKey()
@@ -25,19 +29,29 @@ void CloseSettingsKey()
     RegCloseKey(SettingsKeyHandle);
 }
 
-LONG WriteSettingValue(const char* name, DWORD value, int width)
-{
-    BYTE bytes[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
-                     static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
-    DWORD type = width == 4 ? REG_DWORD : REG_BINARY;
-    return RegSetValueExA(SettingsKeyHandle, name, 0, type, bytes, static_cast<DWORD>(width));
-}
-
-static void StoreLowBytes(void* destination, DWORD value, int count)
+// The registry's order: the least significant byte first.
+static void PackLowBytes(void* destination, DWORD value, int count)
 {
     BYTE* bytes = static_cast<BYTE*>(destination);
     for (int i = 0; i < count; i++)
         bytes[i] = static_cast<BYTE>(value >> (8 * i));
+}
+
+static DWORD UnpackLowBytes(const void* source, int count)
+{
+    const BYTE* bytes = static_cast<const BYTE*>(source);
+    DWORD value = 0;
+    for (int i = 0; i < count; i++)
+        value |= static_cast<DWORD>(bytes[i]) << (8 * i);
+    return value;
+}
+
+LONG WriteSettingValue(const char* name, DWORD value, int width)
+{
+    BYTE bytes[4];
+    PackLowBytes(bytes, value, width);
+    DWORD type = width == 4 ? REG_DWORD : REG_BINARY;
+    return RegSetValueExA(SettingsKeyHandle, name, 0, type, bytes, static_cast<DWORD>(width));
 }
 
 LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defaultValue,
@@ -48,20 +62,18 @@ LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defa
                                    static_cast<BYTE*>(destination), &length);
     if (status != ERROR_SUCCESS) {
         WriteSettingValue(name, defaultValue, width);
-        StoreLowBytes(destination, defaultValue, width);
+        PackLowBytes(destination, defaultValue, width);
         return status;
     }
 
-    // The range test reads the stored bytes at their own width; lengths of 0
-    // or 3 are taken as they are.
+    // The range test reads the stored bytes at their own width. Values of 0
+    // or 3 bytes are taken as they are, unrepaired: the program has always
+    // left them so.
     if (length == 1 || length == 2 || length == 4) {
-        const BYTE* bytes = static_cast<const BYTE*>(destination);
-        DWORD stored = 0;
-        for (DWORD i = 0; i < length; i++)
-            stored |= static_cast<DWORD>(bytes[i]) << (8 * i);
+        DWORD stored = UnpackLowBytes(destination, static_cast<int>(length));
         if (stored < minimum || stored > maximum) {
             WriteSettingValue(name, defaultValue, width);
-            StoreLowBytes(destination, defaultValue, static_cast<int>(length));
+            PackLowBytes(destination, defaultValue, static_cast<int>(length));
         }
     }
     return status;

@@ -27,6 +27,10 @@ extern char InstallDrive;
 // dialog's drive instead would lose a tree on another drive to the uninstaller.
 extern char InstalledDrive;
 
+// Creates or opens path under root with class "DATA" and full access, as the
+// stored keys have always been made; nothing reads the class.
+LONG CreateDataKey(HKEY root, const char* path, HKEY* key);
+
 void OpenSettingsKey();
 void CloseSettingsKey();
 

@@ -4,9 +4,9 @@
 
 #include "runtime/text.h"
 #include "settings/registry_layout.h"
+#include "settings/settings_store.h"
 
-// The directory as Windows reports it: a drive root with its backslash, any
-// other directory without.
+// The longest current directory the command holds (199 characters) and its NUL.
 constexpr DWORD DirectoryCapacity = 200;
 
 static char UninstallCommand[UninstallCommandCapacity];
@@ -32,6 +32,8 @@ bool BuildUninstallCommand(char* command)
     if (quoted)
         AppendText(command, UninstallCommandCapacity, "\"");
     AppendText(command, UninstallCommandCapacity, directory);
+    // Windows reports a drive root with its backslash, any other directory
+    // without.
     if (directory[length - 1] != '\\')
         AppendText(command, UninstallCommandCapacity, "\\");
     AppendText(command, UninstallCommandCapacity, "QUORIX.EXE");
@@ -47,10 +49,7 @@ void WriteUninstallEntry()
         return;
 
     HKEY entry;
-    DWORD disposition;
-    char keyClass[] = "DATA";
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_PATH, 0, keyClass, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &entry, &disposition) != ERROR_SUCCESS)
+    if (CreateDataKey(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_PATH, &entry) != ERROR_SUCCESS)
         return;
     const BYTE* name = reinterpret_cast<const BYTE*>(PRODUCT_DISPLAY_NAME);
     RegSetValueExA(entry, VALUE_DISPLAYNAME, 0, REG_SZ, name, sizeof PRODUCT_DISPLAY_NAME);
