@@ -26,6 +26,7 @@ void ReadPatchPath()
 {
     HasPatchPath = 0;
     GamePath[0] = '\0';
+    // Full access for a read: the program has always opened the machine key so.
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH, 0, KEY_ALL_ACCESS, &SettingsKeyHandle) ==
         ERROR_SUCCESS) {
         HasPatchPath = 1;

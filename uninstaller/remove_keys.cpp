@@ -5,8 +5,9 @@
 #include "settings/registry_layout.h"
 #include "settings/settings_store.h"
 
-// Only the status of the first subkey's enumeration counts.
-static const DWORD kSubkeyNameCapacity = 70;
+// Room for a subkey's name. A longer name makes the enumeration report
+// ERROR_MORE_DATA, which still counts as a subkey.
+static const DWORD SubkeyNameCapacity = 70;
 
 // A maker key may hold other products: it goes only when no subkey is left.
 // Values held directly in it do not count.
@@ -14,8 +15,9 @@ static void DeleteKeyIfEmpty(HKEY rootKey, const char* path)
 {
     if (RegOpenKeyExA(rootKey, path, 0, KEY_ALL_ACCESS, &SettingsKeyHandle) != ERROR_SUCCESS)
         return;
-    char name[kSubkeyNameCapacity];
-    DWORD nameLength = kSubkeyNameCapacity;
+    char name[SubkeyNameCapacity];
+    DWORD nameLength = SubkeyNameCapacity;
+    // Only the status of the first subkey's enumeration counts.
     LONG status =
         RegEnumKeyExA(SettingsKeyHandle, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_NO_MORE_ITEMS)
