@@ -3,8 +3,12 @@
 #include "installer/copy_engine.h"
 #include "runtime/text.h"
 
-char FailureText[FailureTextCapacity];
+// Longest source and destination path, the longest reason and the fixed
+// words fit with room to spare.
+constexpr int FailureTextCapacity = 1024;
+constexpr int ReasonCapacity = 256;
 
+static char FailureText[FailureTextCapacity];
 static char Reason[ReasonCapacity];
 
 static const char Opening[] = "The install stopped because a file could not be copied.\n\nFile: ";
@@ -32,7 +36,9 @@ static void DescribeError(DWORD error)
         Reason[--length] = '\0';
 }
 
-void BuildCopyFailureText(const char* source, const char* destination, DWORD error)
+// The whole text for the failed copy of source (relative to the CD) to
+// destination, with the system's text for error.
+static void BuildCopyFailureText(const char* source, const char* destination, DWORD error)
 {
     DescribeError(error);
     CopyText(FailureText, FailureTextCapacity, Opening);
