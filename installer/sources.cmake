@@ -4,4 +4,5 @@ list(APPEND QUORIX_CORE_SOURCES
     installer/file_sets.cpp
     installer/copy_engine.cpp
     installer/copy_failure.cpp
+    installer/progress_thread.cpp
     installer/progress_window.cpp)

@@ -16,7 +16,8 @@
 
 #include "driver.h"
 #include "installer/copy_engine.h"
-#include "installer/progress_window.h"
+#include "installer/progress_shared.h"
+#include "installer/progress_thread.h"
 #include "launcher/app.h"
 
 namespace {
@@ -147,20 +148,6 @@ struct ProtocolCosts {
     double drawUs = 0;    // what one drawing of the bar adds to a request
 };
 
-// Starts the progress thread as the install does: suspended until its id is
-// stored, with the same small stack.
-HANDLE StartProgressThread()
-{
-    Progress.cancelRequested = 0;
-    Progress.barPosition = 0;
-    Progress.progressWindow = nullptr;
-    DWORD id;
-    HANDLE thread = CreateThread(nullptr, 4096, ProgressThreadProc, nullptr, CREATE_SUSPENDED, &id);
-    Progress.progressThreadId = id;
-    ResumeThread(thread);
-    return thread;
-}
-
 // The costs, on the program's own progress window in this process.
 bool MeasureProtocol(ProtocolCosts* costs)
 {
@@ -169,10 +156,9 @@ bool MeasureProtocol(ProtocolCosts* costs)
     LARGE_INTEGER a, b, c, d;
     for (int round = 0; round < windows; round++) {
         QueryPerformanceCounter(&a);
-        HANDLE thread = StartProgressThread();
-        while (Progress.progressWindow == nullptr)
-            if (WaitForSingleObject(thread, 0) == WAIT_OBJECT_0)
-                return false;
+        StartProgressThread();
+        if (!WaitForProgressWindow())
+            return false;
         QueryPerformanceCounter(&b);
         if (round == windows - 1) {
             // Requests on the last window in pairs, one with the bar unmoved and
@@ -200,10 +186,8 @@ bool MeasureProtocol(ProtocolCosts* costs)
             costs->drawUs = (moved - unmoved) * 1e6 / pairs;
         }
         QueryPerformanceCounter(&c);
-        SendMessageA(Progress.progressWindow, ProgressEndMessage, 0, 0);
-        WaitForSingleObject(thread, INFINITE);
+        EndProgressThread();
         QueryPerformanceCounter(&d);
-        CloseHandle(thread);
         costs->createMs += Seconds(a, b) * 1e3 / windows;
         costs->endMs += Seconds(c, d) * 1e3 / windows;
     }
