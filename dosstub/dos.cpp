@@ -2,17 +2,13 @@
 
 DosRegs dosRegs;
 
-// The compiler may call these for struct copies and clears.
+// CopyText's copy, which the compiler may also call for struct copies. There
+// is no memset: nothing calls it, and should the compiler ever emit a call,
+// the link stops at the missing symbol.
 extern "C" void* memcpy(void* dst, const void* src, unsigned n) {
     char* d = static_cast<char*>(dst);
     const char* s = static_cast<const char*>(src);
     while (n--) *d++ = *s++;
-    return dst;
-}
-
-extern "C" void* memset(void* dst, int value, unsigned n) {
-    char* d = static_cast<char*>(dst);
-    while (n--) *d++ = static_cast<char>(value);
     return dst;
 }
 
@@ -33,14 +29,6 @@ bool Dos(uint16_t ax, uint16_t bx, uint16_t cx, uint16_t dx) {
 void CopyIn(void* dst, uint16_t seg, uint16_t off, uint16_t count) {
     FarCopy(DataSegment(), Offset(dst), seg, off, count);
 }
-
-void CopyOut(uint16_t seg, uint16_t off, const void* src, uint16_t count) {
-    FarCopy(seg, off, DataSegment(), Offset(src), count);
-}
-
-void PokeWord(uint16_t seg, uint16_t off, uint16_t value) { CopyOut(seg, off, &value, 2); }
-
-void PokeByte(uint16_t seg, uint16_t off, uint8_t value) { CopyOut(seg, off, &value, 1); }
 
 static int Open(uint16_t ax, const char* path, uint16_t* handle) {
     if (!Dos(ax, 0, 0, Offset(path))) return dosRegs.ax;

@@ -1,17 +1,26 @@
 // DOS services for the real-mode programs: calls, far memory, files, console.
 // Built with -mregparm=3: the first three arguments travel in registers.
 #pragma once
+#include <stddef.h>
 #include <stdint.h>
+
+#include "shared.h"
 
 // The registers of one INT 21h call; DS is always ours.
 struct DosRegs {
     uint16_t ax, bx, cx, dx, si, di, es, flags;
 };
+static_assert(offsetof(DosRegs, ax) == DOSREGS_AX && offsetof(DosRegs, bx) == DOSREGS_BX &&
+                  offsetof(DosRegs, cx) == DOSREGS_CX && offsetof(DosRegs, dx) == DOSREGS_DX &&
+                  offsetof(DosRegs, si) == DOSREGS_SI && offsetof(DosRegs, di) == DOSREGS_DI &&
+                  offsetof(DosRegs, es) == DOSREGS_ES && offsetof(DosRegs, flags) == DOSREGS_FLAGS,
+              "DosCall (dos_calls.S) addresses dosRegs at the offsets of shared.h");
 extern "C" DosRegs dosRegs;
 extern "C" void DosCall();
 
-// Sets AX BX CX DX (and ES to ours), runs the call; true on success (carry
-// clear). SI, DI and ES can be set in dosRegs first through the last form.
+// Dos sets AX BX CX DX, and ES to ours; DosWithEs sets AX BX and ES only.
+// Either runs the call with what else dosRegs holds (SI and DI, and for the
+// second CX and DX: set them first) and is true on success (carry clear).
 bool Dos(uint16_t ax, uint16_t bx = 0, uint16_t cx = 0, uint16_t dx = 0);
 bool DosWithEs(uint16_t ax, uint16_t es, uint16_t bx = 0);
 
@@ -29,12 +38,8 @@ extern "C" uint16_t EnvFind(uint16_t env, const char* name);
 constexpr uint16_t kNoVariable = 0xFFFF;
 extern "C" void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint16_t srcOff,
                         uint16_t count);
-extern "C" [[noreturn]] void FarJump(uint16_t segment);
-void PokeWord(uint16_t seg, uint16_t off, uint16_t value);
-void PokeByte(uint16_t seg, uint16_t off, uint8_t value);
-// Copies from and to our own segment.
+// Copies into our own segment.
 void CopyIn(void* dst, uint16_t seg, uint16_t off, uint16_t count);
-void CopyOut(uint16_t seg, uint16_t off, const void* src, uint16_t count);
 
 // Files by handle. Open and create return 0 or the DOS error code.
 int DosOpenRead(const char* path, uint16_t* handle);

@@ -1,5 +1,7 @@
-// The few things C++ cannot say in real mode: a DOS call with every register
-// given, a byte from another segment, copies between segments.
+// The DOS services written in assembly: a DOS call with every register given
+// (C++ cannot say that in real mode), a byte or word from another segment,
+// copies between segments, a variable looked up in an environment block.
+#include "shared.h"
     .code16gcc
     .text
 
@@ -11,23 +13,23 @@ DosCall:
     pushl %esi
     pushl %edi
     pushw %es
-    movw dosRegs+2, %bx
-    movw dosRegs+4, %cx
-    movw dosRegs+6, %dx
-    movw dosRegs+8, %si
-    movw dosRegs+10, %di
-    movw dosRegs+12, %es
-    movw dosRegs, %ax
+    movw dosRegs+DOSREGS_BX, %bx
+    movw dosRegs+DOSREGS_CX, %cx
+    movw dosRegs+DOSREGS_DX, %dx
+    movw dosRegs+DOSREGS_SI, %si
+    movw dosRegs+DOSREGS_DI, %di
+    movw dosRegs+DOSREGS_ES, %es
+    movw dosRegs+DOSREGS_AX, %ax
     int $0x21
-    movw %ax, dosRegs
-    movw %bx, dosRegs+2
-    movw %cx, dosRegs+4
-    movw %dx, dosRegs+6
-    movw %si, dosRegs+8
-    movw %di, dosRegs+10
-    movw %es, dosRegs+12
+    movw %ax, dosRegs+DOSREGS_AX
+    movw %bx, dosRegs+DOSREGS_BX
+    movw %cx, dosRegs+DOSREGS_CX
+    movw %dx, dosRegs+DOSREGS_DX
+    movw %si, dosRegs+DOSREGS_SI
+    movw %di, dosRegs+DOSREGS_DI
+    movw %es, dosRegs+DOSREGS_ES
     pushfw
-    popw dosRegs+14
+    popw dosRegs+DOSREGS_FLAGS
     popw %es
     popl %edi
     popl %esi
@@ -74,13 +76,6 @@ FarCopy:
     popl %edi
     popl %esi
     retl
-
-// void FarJump(uint16_t segment), in AX: enters segment:0000 for good.
-    .globl FarJump
-FarJump:
-    pushw %ax
-    pushw $0
-    lretw
 
 // uint16_t EnvFind(uint16_t env, const char* name), in AX and DX: the offset
 // of the value of `name` (given with its "=") in the environment at segment

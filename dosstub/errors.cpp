@@ -2,12 +2,14 @@
 
 namespace {
 
-// Pairs of a code and its meaning, each entry a code byte and a text; the
-// last entry has code 0 and is what unlisted codes get.
+// Pairs of a DOS error code and the error number it becomes; the last pair
+// has code 0, and its number is what unlisted codes get.
 const char kDosErrors[] = {
     2, kNoSuchFile, 3, kNoSuchFile, 15, kNoSuchFile, 4, kTooManyFiles, 5, kPermission,
     12, kPermission, 8, kNoMemory, 11, kExecFormat, 0, kInvalidArgument};
 
+// Each entry an error number as one byte, then its text and NUL; the last
+// entry has number 0, and its text is what unlisted numbers get.
 const char kTexts[] =
     "\x02No such file or directory\0"
     "\x07" "Argument list too big\0"

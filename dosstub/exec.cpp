@@ -2,14 +2,16 @@
 
 #include "dos.h"
 #include "errors.h"
+#include "shared.h"
 
 // The end of the exec, in 16-bit assembly (loader.S).
 extern "C" uint16_t ExecEnvironment();
 extern "C" [[noreturn]] void ExecCommit();
 extern "C" uint16_t loader_psp, exec_path_size;
+static_assert(EXEC_NO_MEMORY == kNoMemory, "ExecEnvironment's error number");
 
 constexpr int kTailLimit = 126;          // the most a command tail holds before its CR
-constexpr int kPathSize = 128;           // room for any DOS path, as the truename call wants
+constexpr int kPathSize = EXEC_PATH_SIZE;
 
 // The new program's MZ header, read straight into the loader's data.
 struct MzHeader {
@@ -17,6 +19,13 @@ struct MzHeader {
     uint16_t minExtra, maxExtra, ss, sp, checksum, ip, cs, relocationTable, overlay;
 };
 extern "C" MzHeader loader_header;
+static_assert(sizeof(MzHeader) == MZ_HEADER_SIZE, "loader_header (loader.S) holds MZ_HEADER_SIZE bytes");
+static_assert(offsetof(MzHeader, lastPageBytes) == MZ_LAST_PAGE_BYTES && offsetof(MzHeader, pages) == MZ_PAGES &&
+                  offsetof(MzHeader, headerParagraphs) == MZ_HEADER_PARAGRAPHS &&
+                  offsetof(MzHeader, minExtra) == MZ_MIN_EXTRA && offsetof(MzHeader, maxExtra) == MZ_MAX_EXTRA &&
+                  offsetof(MzHeader, ss) == MZ_SS && offsetof(MzHeader, sp) == MZ_SP &&
+                  offsetof(MzHeader, ip) == MZ_IP && offsetof(MzHeader, cs) == MZ_CS,
+              "ExecCommit and the loader (loader.S) read the header at the offsets of shared.h");
 
 // Read by ExecCommit.
 extern "C" {
@@ -24,6 +33,14 @@ char exec_joined[kTailLimit + 2];        // the new tail: text, CR, NUL
 uint16_t exec_joined_length;
 char exec_program_path[kPathSize];       // the program file, fully qualified
 }
+// ExecCommit writes the length at PSP:80h and the text with its CR from 81h:
+// all of it inside the 256-byte PSP.
+static_assert(0x81 + kTailLimit + 1 <= 0x100, "the longest tail and its CR fit in the PSP");
+// ExecCommit copies EXEC_PATH_SIZE bytes of the path behind the loader.
+static_assert(sizeof exec_program_path == EXEC_PATH_SIZE, "exec_program_path is what the loader copies");
+// loader_psp, exec_path_size and exec_joined_length are words to the assembly.
+static_assert(sizeof loader_psp == 2 && sizeof exec_path_size == 2 && sizeof exec_joined_length == 2,
+              "words in loader.S");
 
 namespace {
 
@@ -93,6 +110,7 @@ int ExecInPlace(uint16_t psp, const char* const* argv) {
     MzHeader& header = loader_header;
     int got = DosRead(handle, &header, sizeof header);
     DosClose(handle);
+    // "MZ", or "ZM", which DOS takes as well; and an image after the header.
     if (got != sizeof header || (header.magic != 0x5A4D && header.magic != 0x4D5A) ||
         header.headerParagraphs >= static_cast<uint32_t>(header.pages) * 32)
         return kExecFormat;

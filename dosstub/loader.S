@@ -8,12 +8,16 @@
 // program where this one was (DOS "load overlay"), sets the registers as DOS
 // does for a new program and jumps in. Neither can return: a failure ends
 // the process with 255.
+#include "shared.h"
     .code16
     .section .text.loader, "ax"
-    .set PATH_SIZE, 128
-    .set STACK_SIZE, 64
-    .set LOADER_PARAGRAPHS, (loader_end - loader_start + PATH_SIZE + STACK_SIZE + 15) / 16
-    .globl ExecCommit, LOADER_PARAGRAPHS
+#if MZ_CS != MZ_IP + 2
+#error "the loader jumps through the header's IP and CS as one far pointer"
+#endif
+    .set LOADER_STACK_SIZE, 64
+    // The loader's copy: its code and data, the path, its stack.
+    .set LOADER_PARAGRAPHS, (loader_end - loader_start + EXEC_PATH_SIZE + LOADER_STACK_SIZE + 15) / 16
+    .globl ExecCommit
     .globl loader_header, loader_psp
 
 // uint16_t ExecEnvironment(), called from C++ before anything is given up:
@@ -80,7 +84,7 @@ ExecEnvironment:
     int $0x21
     movb $0x4A, %ah
     int $0x21
-    movw $12, %ax
+    movw $EXEC_NO_MEMORY, %ax
     jmp env_done
 5:  movw loader_psp, %es
     movw %di, %es:0x2C
@@ -90,7 +94,7 @@ ExecEnvironment:
     testw %dx, %dx
     jnz 6f
     movb $0, %es:(%di)
-    jmp env_write_new
+    jmp env_write
 6:  pushw %ds
     movw %dx, %ds
     xorw %si, %si
@@ -101,7 +105,6 @@ ExecEnvironment:
     movb $0x49, %ah             // our old block goes
     int $0x21
     popw %es
-env_write_new:
 env_write:
     movw env_length, %di
     movw $1, %ax
@@ -126,11 +129,11 @@ ExecCommit:
     // EDX = PSP and load image in paragraphs, EAX = the least the program
     // runs in, ECX = the most it takes (DOS's rules); never so little that
     // the loader would land on this code.
-    movzwl loader_header+4, %eax        // pages
+    movzwl loader_header+MZ_PAGES, %eax
     shll $5, %eax
-    movzwl loader_header+8, %ecx        // header paragraphs
+    movzwl loader_header+MZ_HEADER_PARAGRAPHS, %ecx
     subl %ecx, %eax
-    movw loader_header+2, %cx           // bytes in the last page
+    movw loader_header+MZ_LAST_PAGE_BYTES, %cx
     andw $511, %cx
     jz 1f
     negw %cx
@@ -141,12 +144,12 @@ ExecCommit:
     jle commit_failed
     addl $0x10, %eax
     movl %eax, %edx
-    movzwl loader_header+10, %ecx       // min extra paragraphs
+    movzwl loader_header+MZ_MIN_EXTRA, %ecx
     cmpw $LOADER_PARAGRAPHS, %cx
     jae 2f
     movw $LOADER_PARAGRAPHS, %cx
 2:  addl %ecx, %eax
-    movzwl loader_header+12, %ecx       // max extra paragraphs
+    movzwl loader_header+MZ_MAX_EXTRA, %ecx
     addl %edx, %ecx
     cmpl %eax, %ecx
     jae 3f
@@ -156,8 +159,8 @@ ExecCommit:
     movl $(_program_paragraphs + 0x10 + LOADER_PARAGRAPHS), %ecx
 4:  movl %eax, %esi
     movw loader_psp, %es
-    movw $0xFFFF, %bx                   // grow over all free memory that follows
-    movb $0x4A, %ah
+    movw $0xFFFF, %bx                   // grow over all free memory that follows: the
+    movb $0x4A, %ah                     // first call fails with the most there is in BX
     int $0x21
     movb $0x4A, %ah
     int $0x21
@@ -195,7 +198,7 @@ ExecCommit:
     movw $(loader_end - loader_start), %cx
     rep movsb
     movw $exec_program_path, %si
-    movw $PATH_SIZE, %cx
+    movw $EXEC_PATH_SIZE, %cx
     rep movsb
     pushw %es
     pushw $0
@@ -222,31 +225,37 @@ loader_start:
     movw %ax, %ss
     movw $(LOADER_PARAGRAPHS * 16), %sp
     sti
-    movw $(loader_end - loader_start), %dx
-    movw $(loader_params - loader_start), %bx
+    movw $(loader_end - loader_start), %dx      // DS:DX = the path, behind the loader
+    movw $(loader_params - loader_start), %bx   // ES:BX = the parameters
     movw (loader_psp - loader_start), %ax
     addw $0x10, %ax
     movw %ax, (%bx)
     movw %ax, 2(%bx)
-    addw %ax, (loader_header + 22 - loader_start)    // CS
-    addw %ax, (loader_header + 14 - loader_start)    // SS
+    addw %ax, (loader_header + MZ_CS - loader_start)
+    addw %ax, (loader_header + MZ_SS - loader_start)
     movw $0x4B03, %ax
     int $0x21
     jc 1f
+    // The registers a real DOS sets for an EXE it starts: SS:SP and CS:IP
+    // from the header (relocated above), DS = ES = DX = PSP, AX = BX = the
+    // FCB drive flags, SI = IP, DI = SP, interrupts enabled; CX = 00FFh and
+    // BP = 091Eh as FreeDOS sets them (DOSBox: 091Ch; some programs look for
+    // the 09h in BP's high byte). No reason is known for CX and the low byte
+    // of BP: they are simply what DOS leaves there.
     cli
-    movw (loader_header + 14 - loader_start), %ss
-    movw (loader_header + 16 - loader_start), %sp
+    movw (loader_header + MZ_SS - loader_start), %ss
+    movw (loader_header + MZ_SP - loader_start), %sp
     sti
     movw (loader_startup_ax - loader_start), %ax
     movw %ax, %bx
     movw $0x00FF, %cx
     movw (loader_psp - loader_start), %dx
-    movw (loader_header + 20 - loader_start), %si    // IP
+    movw (loader_header + MZ_IP - loader_start), %si
     movw %sp, %di
     movw $0x091E, %bp
     movw %dx, %es
     movw %dx, %ds
-    ljmpw *%cs:(loader_header + 20 - loader_start)
+    ljmpw *%cs:(loader_header + MZ_IP - loader_start)  // IP, then CS
 1:  movw $(loader_failed - loader_start), %dx
 fail:
     movb $0x09, %ah
@@ -260,7 +269,7 @@ loader_failed:
 loader_params:                  // load segment, relocation factor
     .word 0, 0
 loader_header:                  // the program's MZ header
-    .space 28
+    .space MZ_HEADER_SIZE
 loader_startup_ax:              // FCB drive flags, as DOS gives them in AX
     .word 0
 loader_psp:
