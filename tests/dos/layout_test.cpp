@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "pe_image.h"
+#include "spliced_layout.h"
 
 namespace {
 
@@ -32,10 +33,10 @@ TEST_P(BuiltExecutable, BeginsWithTheStub) {
     ASSERT_FALSE(file.empty()) << path;
     ASSERT_FALSE(stub.empty()) << b.stub;
     std::string why;
-    EXPECT_TRUE(CheckSplicedLayout(file, stub, &why)) << path << ": " << why;
-    PeLayout pe;
-    ASSERT_TRUE(ReadPe(file, &pe, &why)) << why;
-    EXPECT_EQ(pe.pe32plus, b.width == 64);
+    EXPECT_TRUE(CheckSplicedLayout(file, stub, why)) << path << ": " << why;
+    PeImage pe;
+    ASSERT_TRUE(ParsePeImage(file, pe, why)) << why;
+    EXPECT_EQ(pe.IsPe32Plus(), b.width == 64);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, BuiltExecutable,

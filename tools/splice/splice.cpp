@@ -25,19 +25,9 @@ bool Load(const char* path, Bytes* bytes) {
 
 uint32_t AlignUp(uint32_t value, uint32_t alignment) { return (value + alignment - 1) & ~(alignment - 1); }
 
-// The file offset of an RVA in the sections of `file`, or 0.
-uint32_t RvaToOffset(const Bytes& file, const PeLayout& pe, uint32_t rva) {
-    for (uint32_t i = 0; i < pe.sectionCount; ++i) {
-        uint32_t s = pe.sectionTable + i * kSectionHeaderSize;
-        uint32_t va = Get32(file, s + 12), size = Get32(file, s + 16), raw = Get32(file, s + 20);
-        if (raw && rva >= va && rva < va + size) return raw + (rva - va);
-    }
-    return 0;
-}
-
 bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* error) {
     MzLayout mz;
-    if (!ReadMz(stub, &mz, error)) {
+    if (!ReadMz(stub, mz, *error)) {
         *error = "stub: " + *error;
         return false;
     }
@@ -45,9 +35,16 @@ bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* er
         *error = "stub: its MZ header is too short to hold the PE header offset";
         return false;
     }
-    PeLayout pe;
-    if (!ReadPe(program, &pe, error)) return false;
-    if (pe.firstRawData < pe.sizeOfHeaders || pe.sizeOfHeaders < pe.headersEnd || pe.sizeOfHeaders > program.size()) {
+    PeImage pe;
+    if (!ParsePeImage(program, pe, *error)) {
+        *error = "not a PE file";
+        return false;
+    }
+    if (pe.sections.empty() || pe.fileAlignment == 0 || (pe.fileAlignment & (pe.fileAlignment - 1))) {
+        *error = "PE file without sections or with a bad FileAlignment";
+        return false;
+    }
+    if (pe.FirstRawData() < pe.sizeOfHeaders || pe.sizeOfHeaders < pe.headersEnd || pe.sizeOfHeaders > program.size()) {
         *error = "PE file whose headers overlap its section data";
         return false;
     }
@@ -56,15 +53,15 @@ bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* er
     uint32_t newHeadersEnd = newPeOffset + headersLength;
     uint32_t newSizeOfHeaders = AlignUp(newHeadersEnd, pe.fileAlignment);
     if (newSizeOfHeaders < pe.sizeOfHeaders) newSizeOfHeaders = pe.sizeOfHeaders;
-    if (newSizeOfHeaders > pe.firstSectionRva) {
+    if (newSizeOfHeaders > pe.FirstSectionRva()) {
         *error = "stub too big: the headers would take " + std::to_string(newSizeOfHeaders) +
-                 " bytes, but the first section starts at " + std::to_string(pe.firstSectionRva);
+                 " bytes, but the first section starts at " + std::to_string(pe.FirstSectionRva());
         return false;
     }
     uint32_t delta = newSizeOfHeaders - pe.sizeOfHeaders;
 
     out->assign(stub.begin(), stub.begin() + mz.fileSize);
-    Put32(*out, 0x3C, newPeOffset);
+    WriteU32(*out, 0x3C, newPeOffset);
     out->resize(newPeOffset, 0);
     out->insert(out->end(), program.begin() + pe.peOffset, program.begin() + pe.headersEnd);
     out->resize(newSizeOfHeaders, 0);
@@ -73,30 +70,30 @@ bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* er
     // Every file offset the headers hold moves with the data behind them.
     int32_t shift = static_cast<int32_t>(newPeOffset) - static_cast<int32_t>(pe.peOffset);
     auto moved = [&](uint32_t off) { return off + shift; };
-    auto bump = [&](uint32_t off) {
-        uint32_t value = Get32(*out, off);
-        if (value) Put32(*out, off, value + delta);
+    auto bump = [&](size_t off) {
+        uint32_t value = ReadU32(*out, off);
+        if (value) WriteU32(*out, off, value + delta);
     };
     uint32_t optional = moved(pe.optionalOffset);
-    Put32(*out, optional + kOptSizeOfHeaders, newSizeOfHeaders);
+    WriteU32(*out, optional + kOptSizeOfHeaders, newSizeOfHeaders);
     bump(moved(pe.peOffset) + 4 + 8);  // COFF symbol table
-    for (uint32_t i = 0; i < pe.sectionCount; ++i) {
-        uint32_t s = moved(pe.sectionTable) + i * kSectionHeaderSize;
+    for (uint32_t i = 0; i < pe.sections.size(); ++i) {
+        uint32_t s = moved(pe.sectionTableOffset) + i * kSectionHeaderSize;
         bump(s + 20);  // raw data
         bump(s + 24);  // relocations
         bump(s + 28);  // line numbers
     }
-    uint32_t directories = optional + (pe.pe32plus ? 112 : 96);
-    uint32_t directoryCount = Get32(*out, optional + (pe.pe32plus ? 108 : 92));
-    if (directoryCount > 4) bump(directories + 4 * 8);  // certificates: a file offset, not an RVA
-    if (directoryCount > 6 && delta) {
-        PeLayout now;
-        ReadPe(*out, &now, error);
-        uint32_t rva = Get32(*out, directories + 6 * 8), size = Get32(*out, directories + 6 * 8 + 4);
-        uint32_t at = RvaToOffset(*out, now, rva);
-        for (uint32_t e = 0; at && e + 28 <= size && at + e + 28 <= out->size(); e += 28) bump(at + e + 24);
+    if (pe.directories.size() > kCertificateDirectory)  // certificates: a file offset, not an RVA
+        bump(moved(pe.directoriesOffset) + 8 * kCertificateDirectory);
+    // The debug directory lies in the section data, now delta further on; its
+    // entries hold the file offsets of their data.
+    size_t debug;
+    if (delta && pe.directories.size() > kDebugDirectory) {
+        const PeDataDirectory& d = pe.directories[kDebugDirectory];
+        if (RvaToOffset(pe, d.rva, d.size, debug))
+            for (uint32_t e = 0; e + 28 <= d.size; e += 28) bump(debug + delta + e + 24);
     }
-    if (Get32(*out, optional + kOptCheckSum)) Put32(*out, optional + kOptCheckSum, PeChecksum(*out, optional + kOptCheckSum));
+    if (pe.checkSum) WriteU32(*out, optional + kOptCheckSum, PeChecksum(*out, optional + kOptCheckSum));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "pe_image.h"
+#include "spliced_layout.h"
 
 namespace {
 
@@ -54,11 +55,11 @@ std::string CopyOf(int width) {
 
 // The bytes of section `i`'s raw data.
 Bytes SectionData(const Bytes& file, int i) {
-    PeLayout pe;
+    PeImage pe;
     std::string error;
-    if (!ReadPe(file, &pe, &error)) return {};
-    uint32_t s = pe.sectionTable + i * kSectionHeaderSize;
-    uint32_t size = Get32(file, s + 16), raw = Get32(file, s + 20);
+    if (!ParsePeImage(file, pe, error) || i >= static_cast<int>(pe.sections.size())) return {};
+    uint32_t size = pe.sections[i].rawSize, raw = pe.sections[i].rawOffset;
+    if (!InRange(file, raw, size)) return {};
     return Bytes(file.begin() + raw, file.begin() + raw + size);
 }
 
@@ -93,29 +94,29 @@ TEST_P(SpliceLayout, StubInFrontSectionsIntact) {
     ASSERT_EQ(Splice(GetParam().stub, program), 0);
     Bytes after = Read(program), stub = Read(GetParam().stub);
     std::string why;
-    EXPECT_TRUE(CheckSplicedLayout(after, stub, &why)) << why;
+    EXPECT_TRUE(CheckSplicedLayout(after, stub, why)) << why;
 
-    PeLayout a, b;
-    ASSERT_TRUE(ReadPe(before, &b, &why)) << why;
-    ASSERT_TRUE(ReadPe(after, &a, &why)) << why;
+    PeImage a, b;
+    ASSERT_TRUE(ParsePeImage(before, b, why)) << why;
+    ASSERT_TRUE(ParsePeImage(after, a, why)) << why;
     EXPECT_GT(a.sizeOfHeaders, b.sizeOfHeaders) << "this stub should have moved the sections";
-    ASSERT_EQ(a.sectionCount, b.sectionCount);
-    for (uint32_t i = 0; i < a.sectionCount; ++i) EXPECT_EQ(SectionData(after, i), SectionData(before, i)) << i;
+    ASSERT_EQ(a.sections.size(), b.sections.size());
+    for (uint32_t i = 0; i < a.sections.size(); ++i) EXPECT_EQ(SectionData(after, i), SectionData(before, i)) << i;
     // The headers are the linker's but for the offsets that had to move.
     uint32_t length = b.headersEnd - b.peOffset;
     Bytes oldHeaders(before.begin() + b.peOffset, before.begin() + b.headersEnd);
     Bytes newHeaders(after.begin() + a.peOffset, after.begin() + a.peOffset + length);
     uint32_t delta = a.sizeOfHeaders - b.sizeOfHeaders;
-    Put32(oldHeaders, b.optionalOffset - b.peOffset + kOptSizeOfHeaders, a.sizeOfHeaders);
-    for (uint32_t i = 0; i < b.sectionCount; ++i) {
-        uint32_t raw = b.sectionTable - b.peOffset + i * kSectionHeaderSize + 20;
-        if (Get32(oldHeaders, raw)) Put32(oldHeaders, raw, Get32(oldHeaders, raw) + delta);
+    WriteU32(oldHeaders, b.optionalOffset - b.peOffset + kOptSizeOfHeaders, a.sizeOfHeaders);
+    for (uint32_t i = 0; i < b.sections.size(); ++i) {
+        uint32_t raw = b.sectionTableOffset - b.peOffset + i * kSectionHeaderSize + 20;
+        if (ReadU32(oldHeaders, raw)) WriteU32(oldHeaders, raw, ReadU32(oldHeaders, raw) + delta);
     }
     // A checksum the linker wrote is made right for the new bytes.
     uint32_t checksum = a.optionalOffset + kOptCheckSum;
-    if (Get32(before, b.optionalOffset + kOptCheckSum)) {
-        EXPECT_EQ(Get32(after, checksum), PeChecksum(after, checksum));
-        Put32(oldHeaders, b.optionalOffset - b.peOffset + kOptCheckSum, Get32(after, checksum));
+    if (b.checkSum) {
+        EXPECT_EQ(ReadU32(after, checksum), PeChecksum(after, checksum));
+        WriteU32(oldHeaders, b.optionalOffset - b.peOffset + kOptCheckSum, ReadU32(after, checksum));
     }
     EXPECT_EQ(newHeaders, oldHeaders);
     EXPECT_EQ(after.size(), before.size() + delta);
@@ -202,15 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
 // Just fitting is fine, one step more is not: the limit is the first section.
 TEST(Splice, LimitIsTheFirstSection) {
     Bytes fixture = Read(Fixture(64));
-    PeLayout pe;
+    PeImage pe;
     std::string why;
-    ASSERT_TRUE(ReadPe(fixture, &pe, &why)) << why;
+    ASSERT_TRUE(ParsePeImage(fixture, pe, why)) << why;
     uint32_t headers = pe.headersEnd - pe.peOffset;
-    uint32_t largest = (pe.firstSectionRva - headers) & ~7u;
+    uint32_t largest = (pe.FirstSectionRva() - headers) & ~7u;
     std::string stub = Scratch("stub.exe"), program = CopyOf(64);
     Write(stub, MzOfSize(largest));
     EXPECT_EQ(Splice(stub, program), 0);
-    EXPECT_TRUE(CheckSplicedLayout(Read(program), Read(stub), &why)) << why;
+    EXPECT_TRUE(CheckSplicedLayout(Read(program), Read(stub), why)) << why;
     program = CopyOf(64);
     Write(stub, MzOfSize(largest + 1));
     EXPECT_EQ(Splice(stub, program), 1);

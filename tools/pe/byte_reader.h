@@ -42,3 +42,13 @@ inline std::uint64_t ReadU64(const Bytes& bytes, std::size_t offset)
 {
     return ReadU32(bytes, offset) | (static_cast<std::uint64_t>(ReadU32(bytes, offset + 4)) << 32);
 }
+
+// The one write: false, and the buffer untouched, outside it.
+inline bool WriteU32(Bytes& bytes, std::size_t offset, std::uint32_t value)
+{
+    if (!InRange(bytes, offset, 4))
+        return false;
+    for (int i = 0; i < 4; i++)
+        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    return true;
+}

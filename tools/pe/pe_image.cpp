@@ -3,6 +3,44 @@
 #include <fstream>
 #include <iterator>
 
+bool ReadMz(const Bytes& file, MzLayout& mz, std::string& error)
+{
+    if (!InRange(file, 0, 0x40) || ReadU16(file, 0) != 0x5A4D) {
+        error = "not an MZ program";
+        return false;
+    }
+    std::uint32_t pages = ReadU16(file, 4), last = ReadU16(file, 2);
+    if (pages == 0 || last >= 512) {
+        error = "MZ header with an impossible size";
+        return false;
+    }
+    mz.fileSize = last ? (pages - 1) * 512 + last : pages * 512;
+    mz.headerSize = ReadU16(file, 8) * 16u;
+    if (mz.fileSize > file.size() || mz.headerSize > mz.fileSize) {
+        error = "MZ header describes more bytes than the file has";
+        return false;
+    }
+    return true;
+}
+
+std::uint32_t PeImage::FirstSectionRva() const
+{
+    std::uint32_t first = UINT32_MAX;
+    for (const PeSection& s : sections)
+        if (s.virtualAddress < first)
+            first = s.virtualAddress;
+    return first;
+}
+
+std::uint32_t PeImage::FirstRawData() const
+{
+    std::uint32_t first = UINT32_MAX;
+    for (const PeSection& s : sections)
+        if (s.rawOffset && s.rawOffset < first)
+            first = s.rawOffset;
+    return first;
+}
+
 bool LoadPeImage(const std::string& path, PeImage& image, std::string& error)
 {
     std::ifstream in(path, std::ios::binary);
@@ -27,19 +65,19 @@ bool ParsePeImage(Bytes bytes, PeImage& image, std::string& error)
         error = "no MZ header";
         return false;
     }
-    std::size_t pe = ReadU32(b, 0x3C);
-    if (!InRange(b, pe, 24) || ReadU32(b, pe) != 0x00004550) {
+    image.peOffset = ReadU32(b, 0x3C);
+    if (!InRange(b, image.peOffset, 24) || ReadU32(b, image.peOffset) != 0x00004550) {
         error = "no PE signature at e_lfanew";
         return false;
     }
-    std::size_t coff = pe + 4;
+    std::size_t coff = image.peOffset + 4;
     image.machine = ReadU16(b, coff);
     std::uint16_t sectionCount = ReadU16(b, coff + 2);
     image.timeDateStamp = ReadU32(b, coff + 4);
     std::uint16_t optionalSize = ReadU16(b, coff + 16);
     image.characteristics = ReadU16(b, coff + 18);
 
-    std::size_t opt = coff + 20;
+    std::size_t opt = image.optionalOffset = image.peOffset + 24;
     if (!InRange(b, opt, optionalSize) || optionalSize < 2) {
         error = "optional header truncated";
         return false;
@@ -58,32 +96,36 @@ bool ParsePeImage(Bytes bytes, PeImage& image, std::string& error)
         error = "optional header too short";
         return false;
     }
-    // The version and subsystem fields sit at the same offsets in both forms.
+    // These fields sit at the same offsets in both forms.
+    image.fileAlignment = ReadU32(b, opt + kOptFileAlignment);
     image.majorOsVersion = ReadU16(b, opt + 40);
     image.minorOsVersion = ReadU16(b, opt + 42);
     image.majorSubsystemVersion = ReadU16(b, opt + 48);
     image.minorSubsystemVersion = ReadU16(b, opt + 50);
+    image.sizeOfHeaders = ReadU32(b, opt + kOptSizeOfHeaders);
+    image.checkSum = ReadU32(b, opt + kOptCheckSum);
     image.subsystem = ReadU16(b, opt + 68);
     std::uint32_t directoryCount = ReadU32(b, opt + directoryCountAt);
-    std::size_t directoriesAt = opt + directoryCountAt + 4;
+    image.directoriesOffset = static_cast<std::uint32_t>(opt + directoryCountAt + 4);
     if (directoryCount > (optionalSize - directoryCountAt - 4) / 8) {
         error = "data directories overrun the optional header";
         return false;
     }
     for (std::uint32_t i = 0; i < directoryCount; i++) {
         PeDataDirectory d;
-        d.rva = ReadU32(b, directoriesAt + 8 * i);
-        d.size = ReadU32(b, directoriesAt + 8 * i + 4);
+        d.rva = ReadU32(b, image.directoriesOffset + 8 * i);
+        d.size = ReadU32(b, image.directoriesOffset + 8 * i + 4);
         image.directories.push_back(d);
     }
 
-    std::size_t sectionsAt = opt + optionalSize;
-    if (!InRange(b, sectionsAt, static_cast<std::size_t>(sectionCount) * 40)) {
+    image.sectionTableOffset = static_cast<std::uint32_t>(opt + optionalSize);
+    image.headersEnd = image.sectionTableOffset + kSectionHeaderSize * sectionCount;
+    if (!InRange(b, image.sectionTableOffset, kSectionHeaderSize * sectionCount)) {
         error = "section table truncated";
         return false;
     }
     for (std::uint16_t i = 0; i < sectionCount; i++) {
-        std::size_t s = sectionsAt + 40 * static_cast<std::size_t>(i);
+        std::size_t s = image.sectionTableOffset + kSectionHeaderSize * i;
         PeSection section;
         for (int c = 0; c < 8 && b[s + c] != 0; c++)
             section.name += static_cast<char>(b[s + c]);
@@ -99,7 +141,8 @@ bool ParsePeImage(Bytes bytes, PeImage& image, std::string& error)
 bool RvaToOffset(const PeImage& image, std::uint32_t rva, std::uint32_t count, std::size_t& offset)
 {
     for (const PeSection& s : image.sections) {
-        if (rva < s.virtualAddress)
+        // A section without a raw data offset holds no bytes of the file.
+        if (s.rawOffset == 0 || rva < s.virtualAddress)
             continue;
         std::uint64_t inside = rva - s.virtualAddress;
         // Only the bytes the file holds: the zero-filled tail beyond rawSize
@@ -135,4 +178,17 @@ bool ReadAsciiAtRva(const PeImage& image, std::uint32_t rva, std::string& text)
             return true;
         text += c;
     }
+}
+
+std::uint32_t PeChecksum(const Bytes& file, std::uint32_t checksumOffset)
+{
+    std::uint64_t sum = 0;
+    for (std::size_t i = 0; i < file.size(); i += 2) {
+        if (i == checksumOffset || i == checksumOffset + 2)
+            continue;
+        sum += ReadU8(file, i) | (ReadU8(file, i + 1) << 8);
+        sum = (sum & 0xFFFF) + (sum >> 16);
+    }
+    sum = (sum & 0xFFFF) + (sum >> 16);
+    return static_cast<std::uint32_t>(sum) + static_cast<std::uint32_t>(file.size());
 }
