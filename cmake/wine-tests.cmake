@@ -1,14 +1,15 @@
 # Helpers of the test folders that drive the real QUORIX.EXE under Wine.
 
-# A program on the black-box driver's helpers: driver.cpp and SOURCES, with
-# the driver's scratch folder WORK and the folder DRIVE_E that drive E maps
-# to; built after the stand-in and every edition's launcher.
+# A program on the black-box driver's helpers: driver.cpp, the tests' shared
+# registry helpers and SOURCES, with the driver's scratch folder WORK and the
+# folder DRIVE_E that drive E maps to; built after the stand-in and every
+# edition's launcher.
 #   quorix_driver_program(NAME WORK dir DRIVE_E dir SOURCES ... [LIBS ...] [DEFINITIONS ...])
 function(quorix_driver_program name)
     cmake_parse_arguments(arg "" "WORK;DRIVE_E" "SOURCES;LIBS;DEFINITIONS" ${ARGN})
     add_executable(${name} ${CMAKE_SOURCE_DIR}/tests/driver/driver.cpp ${arg_SOURCES})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/driver)
-    target_link_libraries(${name} PRIVATE ${arg_LIBS})
+    target_link_libraries(${name} PRIVATE quorix_test_registry ${arg_LIBS})
     target_link_options(${name} PRIVATE -static)
     target_compile_definitions(${name} PRIVATE
         _WIN32_WINNT=0x0601

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "common/registry.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -115,26 +117,18 @@ HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeoutMs = 15000, DWOR
 
 // --- registry --------------------------------------------------------------
 
+// The tests' shared helpers (common/registry.h); ReadValue takes a view.
+using testreg::DeleteKey;
+using testreg::KeyExists;
+using testreg::ReadValue;
+using testreg::Value;
+using testreg::WriteDword;
+using testreg::WriteString;
+using testreg::WriteValue;
+
 extern const char* const kSettingsKey;   // under HKCU, and the machine key under HKLM
 extern const char* const kUninstallKey;  // under HKLM
 
-struct Value {
-    bool present = false;
-    DWORD type = REG_NONE;
-    std::vector<BYTE> data;
-    DWORD Dword() const;
-    std::string String() const;          // data up to the first NUL
-};
-
-// In this program's registry view, or with view KEY_WOW64_32KEY or
-// KEY_WOW64_64KEY in that one.
-Value ReadValue(HKEY root, const char* key, const char* name, REGSAM view = 0);
-bool KeyExists(HKEY root, const char* key);
-void WriteValue(HKEY root, const char* key, const char* name, DWORD type, const void* data,
-                DWORD size);
-void WriteString(HKEY root, const char* key, const char* name, const std::string& text);
-void WriteDword(HKEY root, const char* key, const char* name, DWORD value);
-void DeleteKey(HKEY root, const char* key);
 // Removes every key the launcher reads or writes, under both roots.
 void CleanRegistry();
 // HKCU\Software\Wine Version: the platform that Wine reports to programs.

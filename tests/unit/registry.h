@@ -1,6 +1,9 @@
-// Registry helpers of the tests: raw values in, raw values out, clean keys.
+// Registry helpers of the unit tests: those the tests share
+// (common/registry.h), with the bytes of a value as a string, and the
+// program's own key paths.
 #pragma once
-#include <windows.h>
+
+#include "common/registry.h"
 
 #include <string>
 
@@ -11,10 +14,9 @@ struct StoredValue {
 };
 
 StoredValue ReadValue(HKEY root, const char* path, const char* name);
-void WriteValue(HKEY root, const char* path, const char* name, DWORD type, const void* data, DWORD size);
-void WriteDword(HKEY root, const char* path, const char* name, DWORD value);
-bool KeyExists(HKEY root, const char* path);
-void DeleteTree(HKEY root, const char* path);
+using testreg::KeyExists;
+using testreg::WriteDword;
+using testreg::WriteValue;
 
 // A DWORD value as it was stored, or -1 when absent or of another shape.
 long long ReadDword(HKEY root, const char* path, const char* name);
