@@ -20,6 +20,10 @@ HANDLE releaseEvent = nullptr;
 
 } // namespace
 
+const char* const MainCaption = "Quorix for Windows 95";
+const char* const InstallCaption = "Quorix for Windows 95 Install";
+const char* const ProgressCaption = "Quorix for Windows 95 Install Progress";
+
 // --- paths and files -------------------------------------------------------
 
 std::string WorkRoot() { return FromUnix(QUORIX_DRIVER_WORK); }
@@ -232,7 +236,16 @@ bool Launcher::Start(const std::string& exePath, const std::string& directory,
 bool Launcher::Open(const std::string& exePath, const std::string& directory,
                     const std::string& arguments)
 {
-    return Start(exePath, directory, arguments) && WaitForWindow("Quorix for Windows 95");
+    return Start(exePath, directory, arguments) && WaitForWindow(MainCaption);
+}
+
+HWND Launcher::OpenInstallDialog(DWORD pollMs) const
+{
+    // Posted: the install dialog is modal, and a sent click would come back
+    // only when it has ended.
+    if (!window_ || !PostMessageA(window_, WM_COMMAND, MainInstall, 0))
+        return nullptr;
+    return WaitForDialog(process_.dwProcessId, InstallCaption, 15000, pollMs);
 }
 
 HWND FindDialog(DWORD pid, const char* caption)

@@ -63,6 +63,50 @@ void DestroyReleaseEvent();
 // First word of a command line (quotes removed) and the rest after blanks.
 std::string FirstWord(const std::string& commandLine, std::string* rest = nullptr);
 
+// --- the program's windows -------------------------------------------------
+
+// The ids of the program's controls and commands, as its dialog templates
+// give them; a wrong one fails the click or the read that uses it.
+enum Control {
+    // main dialog
+    MainSetupDirectX = 100,
+    MainPlay = 102,         // "!! Quorix !!": starts the game
+    MainSaveAndQuit = 103,  // a command without a control
+    MainSound = 200,        // the five option check boxes, in this order
+    MainSpeech = 201,
+    MainCinematics = 202,
+    MainActionPan = 203,
+    MainFullScreen = 204,
+    MainInstall = 205,
+    // The Multilingual edition's language radio buttons: 300 plus the number
+    // of the language that LANGUAGE stores. Deutsch has none there.
+    MainEnglishRadio = 300,
+    MainDeutschRadio = 301,
+    MainEspanolRadio = 302,
+    MainFrancaisRadio = 303,
+    MainItalianoRadio = 304,
+    MainNederlandsRadio = 305,
+    // install dialog
+    InstallFreeSpace = 1002,
+    InstallMinimum = 1003,
+    InstallStandard = 1004,
+    InstallFull = 1005,
+    InstallCancel = 1006,
+    InstallDriveC = 1010,   // then one button for each letter up to Z
+    // progress window
+    ProgressStatus = 1200,
+    ProgressCancel = 1201,
+    // The text of a message box: the system's id, not the program's.
+    MessageBoxText = 0xFFFF,
+};
+
+// The install dialog's button of a drive letter, 'C' to 'Z'.
+constexpr int InstallDrive(char letter) { return InstallDriveC + (letter - 'C'); }
+
+extern const char* const MainCaption;
+extern const char* const InstallCaption;
+extern const char* const ProgressCaption;
+
 // --- the launcher ----------------------------------------------------------
 
 class Launcher {
@@ -83,6 +127,10 @@ public:
     HWND WaitForWindow(const char* caption, DWORD timeoutMs = 15000);
     HWND window() const { return window_; }
     DWORD pid() const { return process_.dwProcessId; }
+
+    // Presses the main dialog's Install button and waits for the install
+    // dialog, asking every pollMs; null when it does not come.
+    HWND OpenInstallDialog(DWORD pollMs = 10) const;
 
     HWND Item(int id) const;
     std::wstring Text(int id) const;

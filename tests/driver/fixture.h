@@ -7,6 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+// Names each case of a parameterised test after its table row's name.
+struct CaseName {
+    template <class Case>
+    std::string operator()(const testing::TestParamInfo<Case>& info) const
+    {
+        return info.param.name;
+    }
+};
+
 class DriverTest : public testing::Test {
 protected:
     void SetUp() override

@@ -8,13 +8,13 @@ using drv::kSettingsKey;
 namespace {
 
 struct Labels {
-    const wchar_t* directx;   // 100
-    const wchar_t* sound;     // 200
-    const wchar_t* speech;    // 201
+    const wchar_t* directx;
+    const wchar_t* sound;
+    const wchar_t* speech;
     const wchar_t* cinematics;
     const wchar_t* actionPan;
     const wchar_t* fullScreen;
-    const wchar_t* install;   // 205
+    const wchar_t* install;
 };
 
 const Labels kEnglish{L"Setup DirectX", L"Sound", L"Speech", L"Cinematics", L"Action Pan",
@@ -34,28 +34,29 @@ const Labels kNederlands{L"Setup DirectX", L"Geluid", L"Spraak", L"Filmpjes", L"
 
 void ExpectLabels(const drv::Launcher& l, const Labels& want)
 {
-    EXPECT_EQ(l.Text(100), want.directx);
-    EXPECT_EQ(l.Text(200), want.sound);
-    EXPECT_EQ(l.Text(201), want.speech);
-    EXPECT_EQ(l.Text(202), want.cinematics);
-    EXPECT_EQ(l.Text(203), want.actionPan);
-    EXPECT_EQ(l.Text(204), want.fullScreen);
-    EXPECT_EQ(l.Text(205), want.install);
-    EXPECT_EQ(l.Text(102), L"!! Quorix !!");
+    EXPECT_EQ(l.Text(drv::MainSetupDirectX), want.directx);
+    EXPECT_EQ(l.Text(drv::MainSound), want.sound);
+    EXPECT_EQ(l.Text(drv::MainSpeech), want.speech);
+    EXPECT_EQ(l.Text(drv::MainCinematics), want.cinematics);
+    EXPECT_EQ(l.Text(drv::MainActionPan), want.actionPan);
+    EXPECT_EQ(l.Text(drv::MainFullScreen), want.fullScreen);
+    EXPECT_EQ(l.Text(drv::MainInstall), want.install);
+    EXPECT_EQ(l.Text(drv::MainPlay), L"!! Quorix !!");
 }
 
-const int kRadios[] = {300, 302, 303, 304, 305};
+const int kRadios[] = {drv::MainEnglishRadio, drv::MainEspanolRadio, drv::MainFrancaisRadio,
+                       drv::MainItalianoRadio, drv::MainNederlandsRadio};
 
 // The language names stand on the radio buttons in every language, and
 // exactly the button of `marked` carries the mark.
 void ExpectRadios(const drv::Launcher& l, int marked)
 {
-    EXPECT_EQ(l.Item(301), nullptr);
-    EXPECT_EQ(l.Text(300), L"English");
-    EXPECT_EQ(l.Text(302), L"Espa\u00f1ol");
-    EXPECT_EQ(l.Text(303), L"Fran\u00e7ais");
-    EXPECT_EQ(l.Text(304), L"Italiano");
-    EXPECT_EQ(l.Text(305), L"Nederlands");
+    EXPECT_EQ(l.Item(drv::MainDeutschRadio), nullptr);
+    EXPECT_EQ(l.Text(drv::MainEnglishRadio), L"English");
+    EXPECT_EQ(l.Text(drv::MainEspanolRadio), L"Espa\u00f1ol");
+    EXPECT_EQ(l.Text(drv::MainFrancaisRadio), L"Fran\u00e7ais");
+    EXPECT_EQ(l.Text(drv::MainItalianoRadio), L"Italiano");
+    EXPECT_EQ(l.Text(drv::MainNederlandsRadio), L"Nederlands");
     for (int id : kRadios)
         EXPECT_EQ(l.Check(id), id == marked ? BST_CHECKED : BST_UNCHECKED) << "radio " << id;
 }
@@ -74,10 +75,10 @@ const LabelCase kLabelCases[] = {
     {"GermanStoredFrench", "german", 3, &kDeutsch, 0, 1},
     {"EnglishStoredFrench", "english", 3, &kEnglish, 0, 0},
     {"EnglishStoredDeutsch", "english", 1, &kEnglish, 0, 0},
-    {"MultiFresh", "multilingual", -1, &kEnglish, 300, 0},
-    {"MultiStoredDeutsch", "multilingual", 1, &kEnglish, 300, 0},
-    {"MultiStoredItaliano", "multilingual", 4, &kItaliano, 304, 4},
-    {"MultiStoredOutOfRange", "multilingual", 6, &kEnglish, 300, 0},
+    {"MultiFresh", "multilingual", -1, &kEnglish, drv::MainEnglishRadio, 0},
+    {"MultiStoredDeutsch", "multilingual", 1, &kEnglish, drv::MainEnglishRadio, 0},
+    {"MultiStoredItaliano", "multilingual", 4, &kItaliano, drv::MainItalianoRadio, 4},
+    {"MultiStoredOutOfRange", "multilingual", 6, &kEnglish, drv::MainEnglishRadio, 0},
 };
 
 class EditionLabels : public DriverTest, public testing::WithParamInterface<LabelCase> {};
@@ -95,16 +96,15 @@ TEST_P(EditionLabels, ShownAtStartAndLanguageSavedMapped)
     if (c.marked) {
         ExpectRadios(launcher, c.marked);
     } else {
-        for (int id = 300; id <= 305; ++id)
+        for (int id = drv::MainEnglishRadio; id <= drv::MainNederlandsRadio; ++id)
             EXPECT_EQ(launcher.Item(id), nullptr) << "control " << id;
     }
 
-    ASSERT_TRUE(launcher.Click(203));
+    ASSERT_TRUE(launcher.Click(drv::MainActionPan));
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE").Dword(), c.saved);
 }
 
-INSTANTIATE_TEST_SUITE_P(, EditionLabels, testing::ValuesIn(kLabelCases),
-                         [](const testing::TestParamInfo<LabelCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, EditionLabels, testing::ValuesIn(kLabelCases), CaseName());
 
 // One click per radio button, in an order that leaves every button once and
 // comes back to an already marked one: labels, mark and LANGUAGE follow at once.
@@ -118,9 +118,13 @@ TEST_F(DriverTest, MultilingualRadioButtonsSwitchLanguageAtOnce)
         const Labels* shown;
         DWORD language;
     } steps[] = {
-        {302, &kEspanol, 2}, {303, &kFrancais, 3}, {304, &kItaliano, 4},
-        {305, &kNederlands, 5}, {300, &kEnglish, 0}, {305, &kNederlands, 5},
-        {305, &kNederlands, 5},
+        {drv::MainEspanolRadio, &kEspanol, 2},
+        {drv::MainFrancaisRadio, &kFrancais, 3},
+        {drv::MainItalianoRadio, &kItaliano, 4},
+        {drv::MainNederlandsRadio, &kNederlands, 5},
+        {drv::MainEnglishRadio, &kEnglish, 0},
+        {drv::MainNederlandsRadio, &kNederlands, 5},
+        {drv::MainNederlandsRadio, &kNederlands, 5},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(testing::Message() << "radio " << s.radio);

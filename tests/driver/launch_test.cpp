@@ -49,10 +49,10 @@ TEST_P(GameCommandLine, StartsCdGameFromCdRoot)
     const GameLineCase& c = GetParam();
     OpenWithStandIns("english");
     if (c.fullScreen) {
-        ASSERT_TRUE(launcher.Click(204));
+        ASSERT_TRUE(launcher.Click(drv::MainFullScreen));
     }
     drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::kUninstallKey);
-    ASSERT_TRUE(launcher.Click(102));
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
     ASSERT_TRUE(drv::WaitForRecords(game, 1));
     std::vector<drv::Record> r = drv::Records(game);
     ASSERT_EQ(r.size(), 1u);
@@ -63,15 +63,14 @@ TEST_P(GameCommandLine, StartsCdGameFromCdRoot)
     EXPECT_TRUE(drv::Records(setup).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(, GameCommandLine, testing::ValuesIn(kGameLines),
-                         [](const testing::TestParamInfo<GameLineCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, GameCommandLine, testing::ValuesIn(kGameLines), CaseName());
 
 TEST_F(Launching, DirectXSetupStartsInItsDirectoryWithoutArguments)
 {
     OpenWithStandIns("multilingual");
-    ASSERT_TRUE(launcher.Click(204));  // full screen is the game's alone
+    ASSERT_TRUE(launcher.Click(drv::MainFullScreen));  // full screen is the game's alone
     drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::kUninstallKey);
-    ASSERT_TRUE(launcher.Click(100));
+    ASSERT_TRUE(launcher.Click(drv::MainSetupDirectX));
     ASSERT_TRUE(drv::WaitForRecords(setup, 1));
     std::vector<drv::Record> r = drv::Records(setup);
     ASSERT_EQ(r.size(), 1u);
@@ -101,8 +100,8 @@ TEST_P(StartGuard, BlocksBothButtonsUntilProgramEnds)
     OpenWithStandIns("german", gameFirst, 0, !gameFirst, 0);
     const std::string& first = gameFirst ? game : setup;
     const std::string& other = gameFirst ? setup : game;
-    int firstButton = gameFirst ? 102 : 100;
-    int otherButton = gameFirst ? 100 : 102;
+    int firstButton = gameFirst ? drv::MainPlay : drv::MainSetupDirectX;
+    int otherButton = gameFirst ? drv::MainSetupDirectX : drv::MainPlay;
 
     ASSERT_TRUE(launcher.Click(firstButton));
     ASSERT_TRUE(drv::WaitForRecords(first, 1));
@@ -123,8 +122,7 @@ TEST_P(StartGuard, BlocksBothButtonsUntilProgramEnds)
     EXPECT_TRUE(drv::WaitForRecords(first, 2));
 }
 
-INSTANTIATE_TEST_SUITE_P(, StartGuard, testing::ValuesIn(kGuardCases),
-                         [](const testing::TestParamInfo<GuardCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, StartGuard, testing::ValuesIn(kGuardCases), CaseName());
 
 // An exit code of 259 cannot be told from a running program: no start
 // happens again in this run. Any other code lets the next start go ahead.
@@ -145,36 +143,35 @@ TEST_P(EndedProgram, ExitCodeDecidesNextStart)
 {
     const ExitCodeCase& c = GetParam();
     OpenWithStandIns("english", false, c.code);
-    ASSERT_TRUE(launcher.Click(102));
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
     ASSERT_TRUE(drv::WaitForRecords(game, 1));
     DWORD code = 0;
     ASSERT_TRUE(drv::WaitForProcessEnd(drv::Records(game)[0].pid, 5000, &code));
     ASSERT_EQ(code, c.code);
 
-    ASSERT_TRUE(launcher.Click(100));
+    ASSERT_TRUE(launcher.Click(drv::MainSetupDirectX));
     if (c.startsAgain) {
         EXPECT_TRUE(drv::WaitForRecords(setup, 1));
     } else {
         ExpectNoNewStart(setup, 0);
-        ASSERT_TRUE(launcher.Click(102));
+        ASSERT_TRUE(launcher.Click(drv::MainPlay));
         ExpectNoNewStart(game, 1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, EndedProgram, testing::ValuesIn(kExitCodes),
-                         [](const testing::TestParamInfo<ExitCodeCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, EndedProgram, testing::ValuesIn(kExitCodes), CaseName());
 
 // Nothing to start: the press passes silently and the dialog carries on.
 TEST_F(Launching, MissingProgramsLeaveDialogRunning)
 {
     cd = std::make_unique<drv::ScratchCd>(drv::Join(scratch, "cd"), "multilingual");
     ASSERT_TRUE(launcher.Open(cd->Path("QUORIX.EXE"), cd->root));
-    ASSERT_TRUE(launcher.Click(102));
-    ASSERT_TRUE(launcher.Click(100));
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
+    ASSERT_TRUE(launcher.Click(drv::MainSetupDirectX));
     EXPECT_TRUE(launcher.Running());
     // A later program is still started: a failed start leaves no guard.
     StandIn(cd->Path("quorix.exw"));
-    ASSERT_TRUE(launcher.Click(102));
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
     EXPECT_TRUE(drv::WaitForRecords(cd->Path("quorix.exw"), 1));
 }
 

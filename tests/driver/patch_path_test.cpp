@@ -79,8 +79,8 @@ TEST_P(PatchPath, GameStartsFromUsablePatchOrCd)
     }
 
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(204));  // full screen: " -f" stands behind the name
-    ASSERT_TRUE(launcher.Click(102));
+    ASSERT_TRUE(launcher.Click(drv::MainFullScreen));  // full screen: " -f" stands behind the name
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
 
     std::string started, line;
     switch (c.expect) {
@@ -101,13 +101,12 @@ TEST_P(PatchPath, GameStartsFromUsablePatchOrCd)
 
     // Still alive and still starting: the guard saw the program end.
     EXPECT_TRUE(launcher.Running());
-    ASSERT_TRUE(launcher.Click(102));
+    ASSERT_TRUE(launcher.Click(drv::MainPlay));
     EXPECT_TRUE(drv::WaitForRecords(started, 2));
     if (!patchDir.empty() && c.length > 0)
         drv::RemoveTree(patchDir);
 }
 
-INSTANTIATE_TEST_SUITE_P(, PatchPath, testing::ValuesIn(kPatchCases),
-                         [](const testing::TestParamInfo<PatchCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, PatchPath, testing::ValuesIn(kPatchCases), CaseName());
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_P(PlatformRefusal, ErrorBoxThenExitZero)
         },
         reinterpret_cast<LPARAM>(&buttons));
     EXPECT_EQ(buttons, 1);
-    EXPECT_EQ(drv::FindDialog(launcher.pid(), "Quorix for Windows 95"), nullptr);
+    EXPECT_EQ(drv::FindDialog(launcher.pid(), drv::MainCaption), nullptr);
     // Nothing but the box: no settings read or written yet.
     EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
 
@@ -80,8 +80,7 @@ TEST_P(PlatformRefusal, ErrorBoxThenExitZero)
     EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
 }
 
-INSTANTIATE_TEST_SUITE_P(, PlatformRefusal, testing::ValuesIn(kRefusals),
-                         [](const testing::TestParamInfo<RefusalCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, PlatformRefusal, testing::ValuesIn(kRefusals), CaseName());
 
 // Exactly "-uninstall" selects the uninstall mode; anything else starts the
 // launcher. The quoted program name of the command line is not part of it.
@@ -112,14 +111,14 @@ TEST_P(Dispatch, ArgumentChoosesMode)
         line += std::string(" ") + c.arguments;
     ASSERT_TRUE(launcher.Start(cd.Path("QUORIX.EXE"), cd.root, "", line.c_str()));
     if (c.launcher) {
-        EXPECT_NE(launcher.WaitForWindow("Quorix for Windows 95"), nullptr);
+        EXPECT_NE(launcher.WaitForWindow(drv::MainCaption), nullptr);
         EXPECT_TRUE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
     } else {
         // The uninstall mode asks its question and nothing of the launcher
         // is set up; Cancel ends it with status 0.
         HWND question = launcher.WaitForWindow("Uninstall Quorix for Windows '95");
         ASSERT_NE(question, nullptr);
-        EXPECT_EQ(drv::FindDialog(launcher.pid(), "Quorix for Windows 95"), nullptr);
+        EXPECT_EQ(drv::FindDialog(launcher.pid(), drv::MainCaption), nullptr);
         PostMessageA(question, WM_COMMAND, IDCANCEL, 0);
         DWORD status = 1234;
         ASSERT_TRUE(launcher.WaitForExit(10000, &status));
@@ -128,7 +127,6 @@ TEST_P(Dispatch, ArgumentChoosesMode)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, Dispatch, testing::ValuesIn(kDispatch),
-                         [](const testing::TestParamInfo<DispatchCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, Dispatch, testing::ValuesIn(kDispatch), CaseName());
 
 } // namespace

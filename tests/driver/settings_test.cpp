@@ -61,8 +61,8 @@ TEST_P(EditionSettings, EmptyRegistryGivesDefaultsAndNoEntryYet)
 
     const int checked[] = {BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_CHECKED, BST_UNCHECKED};
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(launcher.Check(200 + i), checked[i]) << "check box " << 200 + i;
-    EXPECT_TRUE(launcher.Enabled(201));
+        EXPECT_EQ(launcher.Check(drv::MainSound + i), checked[i]) << "check box " << drv::MainSound + i;
+    EXPECT_TRUE(launcher.Enabled(drv::MainSpeech));
 
     // Loading wrote the defaults back; the stored language is not yet mapped.
     const DWORD stored[] = {0, 1, 1, 1, 1, 0};
@@ -86,13 +86,13 @@ TEST_P(EditionSettings, EveryClickSavesAllValuesAndTheEntry)
 
     DWORD options[5] = {1, 1, 1, 1, 0};
     // Sound last: it greys Speech, whose click then would prove nothing.
-    for (int id : {201, 202, 203, 204, 200}) {
+    for (int id : {drv::MainSpeech, drv::MainCinematics, drv::MainActionPan, drv::MainFullScreen, drv::MainSound}) {
         SCOPED_TRACE(testing::Message() << "click on " << id);
         drv::DeleteKey(HKEY_CURRENT_USER, kSettingsKey);
         drv::DeleteKey(HKEY_LOCAL_MACHINE, kUninstallKey);
         ASSERT_TRUE(launcher.Click(id));
-        options[id - 200] ^= 1;
-        EXPECT_EQ(launcher.Check(id), options[id - 200] ? BST_CHECKED : BST_UNCHECKED);
+        options[id - drv::MainSound] ^= 1;
+        EXPECT_EQ(launcher.Check(id), options[id - drv::MainSound] ? BST_CHECKED : BST_UNCHECKED);
         ExpectSaved(cd.root, options);
     }
 }
@@ -102,15 +102,15 @@ TEST_P(EditionSettings, SoundOffGreysSpeechAndKeepsItsValue)
     drv::ScratchCd cd(drv::Join(scratch, "cd"), GetParam().name);
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
 
-    ASSERT_TRUE(launcher.Click(200));
-    EXPECT_FALSE(launcher.Enabled(201));
-    EXPECT_EQ(launcher.Check(201), BST_CHECKED);
+    ASSERT_TRUE(launcher.Click(drv::MainSound));
+    EXPECT_FALSE(launcher.Enabled(drv::MainSpeech));
+    EXPECT_EQ(launcher.Check(drv::MainSpeech), BST_CHECKED);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "SOUND").Dword(), 0u);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "SPEECH").Dword(), 1u);
 
-    ASSERT_TRUE(launcher.Click(200));
-    EXPECT_TRUE(launcher.Enabled(201));
-    EXPECT_EQ(launcher.Check(201), BST_CHECKED);
+    ASSERT_TRUE(launcher.Click(drv::MainSound));
+    EXPECT_TRUE(launcher.Enabled(drv::MainSpeech));
+    EXPECT_EQ(launcher.Check(drv::MainSpeech), BST_CHECKED);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "SOUND").Dword(), 1u);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "SPEECH").Dword(), 1u);
 }
@@ -126,16 +126,15 @@ TEST_P(EditionSettings, StoredOptionsAreShown)
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
 
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(launcher.Check(200 + i), stored[i] ? BST_CHECKED : BST_UNCHECKED)
-            << "check box " << 200 + i;
-    EXPECT_FALSE(launcher.Enabled(201));
+        EXPECT_EQ(launcher.Check(drv::MainSound + i), stored[i] ? BST_CHECKED : BST_UNCHECKED)
+            << "check box " << drv::MainSound + i;
+    EXPECT_FALSE(launcher.Enabled(drv::MainSpeech));
 }
 
-INSTANTIATE_TEST_SUITE_P(, EditionSettings, testing::ValuesIn(kEditions),
-                         [](const testing::TestParamInfo<Edition>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, EditionSettings, testing::ValuesIn(kEditions), CaseName());
 
 // Escape must not close the dialog; the close command closes it without a
-// save; command 103 saves and closes.
+// save; the save-and-quit command (103) saves and closes.
 struct CloseCase {
     const char* name;
     enum { Cancel, SysClose, Command103 } how;
@@ -161,7 +160,7 @@ TEST_P(Closing, EndsAndSavesAsItShould)
     switch (c.how) {
     case CloseCase::Cancel: ASSERT_TRUE(launcher.Command(IDCANCEL)); break;
     case CloseCase::SysClose: ASSERT_TRUE(launcher.SysClose()); break;
-    case CloseCase::Command103: ASSERT_TRUE(launcher.Command(103)); break;
+    case CloseCase::Command103: ASSERT_TRUE(launcher.Command(drv::MainSaveAndQuit)); break;
     }
     if (c.closes) {
         EXPECT_TRUE(launcher.WaitForExit(5000, nullptr));
@@ -179,8 +178,7 @@ TEST_P(Closing, EndsAndSavesAsItShould)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, Closing, testing::ValuesIn(kCloseCases),
-                         [](const testing::TestParamInfo<CloseCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, Closing, testing::ValuesIn(kCloseCases), CaseName());
 
 // Two starts are two independent dialogs.
 TEST_F(DriverTest, SecondStartOpensSecondDialog)

@@ -29,7 +29,7 @@ bool WaitForFiles(HWND progress, int files)
     int seen = 0;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(1)) {
         char status[256] = "";
-        GetWindowTextA(GetDlgItem(progress, 1200), status, sizeof status);
+        GetWindowTextA(GetDlgItem(progress, drv::ProgressStatus), status, sizeof status);
         if (status[0] != '\0' && last != status) {
             last = status;
             if (++seen == files)
@@ -52,13 +52,12 @@ int main(int argc, char** argv)
     if (!launcher.Open(cd + "\\QUORIX.EXE", cd))
         return Fail("the main dialog");
     if (stage != "main") {
-        PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-        HWND install = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+        HWND install = launcher.OpenInstallDialog();
         if (install == nullptr)
             return Fail("the install dialog");
         if (stage == "progress") {
-            PostMessageA(install, WM_COMMAND, 1005, 0);
-            HWND progress = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install Progress");
+            PostMessageA(install, WM_COMMAND, drv::InstallFull, 0);
+            HWND progress = drv::WaitForDialog(launcher.pid(), drv::ProgressCaption);
             if (progress == nullptr || !WaitForFiles(progress, 8))
                 return Fail("the progress window");
             // The copy runs on the main dialog's thread; the progress window

@@ -29,7 +29,7 @@ TEST_P(EntryCommand, NamesTheProgramInTheCurrentDirectory)
     const PlaceCase& c = GetParam();
     drv::ScratchCd cd(drv::Join(scratch, c.folder), "german");
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(202));
+    ASSERT_TRUE(launcher.Click(drv::MainCinematics));
 
     std::string program = cd.Path("QUORIX.EXE");
     std::string want = (c.quoted ? "\"" + program + "\"" : program) + " -uninstall";
@@ -39,8 +39,7 @@ TEST_P(EntryCommand, NamesTheProgramInTheCurrentDirectory)
     EXPECT_EQ(command.data.size(), want.size() + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(, EntryCommand, testing::ValuesIn(kPlaces),
-                         [](const testing::TestParamInfo<PlaceCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, EntryCommand, testing::ValuesIn(kPlaces), CaseName());
 
 // Drive E is a folder of ours (mapped by the ctest fixture); the root of a
 // drive is reported with its backslash, which must not be doubled.
@@ -50,7 +49,7 @@ TEST_F(DriverTest, FromDriveRoot)
     if (!drv::FileExists("E:\\QUORIX.EXE"))
         GTEST_SKIP() << "drive E is not mapped to " << cd.root;
     ASSERT_TRUE(launcher.Open("E:\\QUORIX.EXE", "E:\\"));
-    ASSERT_TRUE(launcher.Click(201));
+    ASSERT_TRUE(launcher.Click(drv::MainSpeech));
 
     drv::Value command = ReadValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
     EXPECT_EQ(command.String(), "E:\\QUORIX.EXE -uninstall");
@@ -89,7 +88,7 @@ TEST_P(LongDirectory, EntryOnlyWhenDirectoryFits)
     drv::WriteString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", "earlier -uninstall");
 
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(203));
+    ASSERT_TRUE(launcher.Click(drv::MainActionPan));
 
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "ACTIONPAN").Dword(), 0u);
     EXPECT_TRUE(ReadValue(HKEY_CURRENT_USER, kSettingsKey, "MISC").present);
@@ -107,8 +106,7 @@ TEST_P(LongDirectory, EntryOnlyWhenDirectoryFits)
     EXPECT_TRUE(launcher.Running());
 }
 
-INSTANTIATE_TEST_SUITE_P(, LongDirectory, testing::ValuesIn(kLongCases),
-                         [](const testing::TestParamInfo<LongCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, LongDirectory, testing::ValuesIn(kLongCases), CaseName());
 
 // Each width's tests are built at the width of the launcher they check, so
 // that they read its registry view: in a 64-bit prefix the two views of
@@ -117,7 +115,7 @@ TEST_F(DriverTest, EntryIsInTheLaunchersRegistryViewOnly)
 {
     drv::ScratchCd cd(drv::Join(scratch, "cd"), "english");
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(200));
+    ASSERT_TRUE(launcher.Click(drv::MainSound));
 
     REGSAM own = sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
     REGSAM other = sizeof(void*) == 4 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
@@ -133,7 +131,7 @@ TEST_F(DriverTest, WineListsProgramAfterSave)
     EXPECT_EQ(drv::RunWineUninstaller(scratch, "--list").find("Quorix|||"), std::string::npos)
         << "listed before any save";
 
-    ASSERT_TRUE(launcher.Click(200));
+    ASSERT_TRUE(launcher.Click(drv::MainSound));
     std::string list = drv::RunWineUninstaller(scratch, "--list");
     EXPECT_NE(list.find("Quorix|||Quorix for Windows '95"), std::string::npos) << list;
 }

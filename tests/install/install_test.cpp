@@ -165,14 +165,14 @@ protected:
     HWND StartInstall(int driveButton, int level, bool waitForProgress = true)
     {
         EXPECT_TRUE(launcher.Open(drv::Join(cdRoot, "QUORIX.EXE"), cdRoot));
-        Post(launcher.window(), 205);
+        Post(launcher.window(), drv::MainInstall);
         installDialog = drv::WaitForDialog(launcher.pid(), InstallCaption);
         EXPECT_NE(installDialog, nullptr);
         if (installDialog == nullptr)
             return nullptr;
         DWORD_PTR ignored;
         SendMessageTimeoutA(installDialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
-        freeSpaceLine = ItemText(installDialog, 1002);
+        freeSpaceLine = ItemText(installDialog, drv::InstallFreeSpace);
         levelEnabled = IsWindowEnabled(GetDlgItem(installDialog, level)) != FALSE;
         if (!levelEnabled)
             return nullptr;
@@ -197,13 +197,13 @@ TEST_F(Install, FullLevelOnAnotherDriveCopiesTheTreeByteForByte)
     LayOut(Data);
     std::string driveI = DriveOfWork("drive-i");
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
-    HWND progress = StartInstall(1010 + ('I' - 'C'), 1005);
+    HWND progress = StartInstall(drv::InstallDrive('I'), drv::InstallFull);
     ASSERT_NE(progress, nullptr) << freeSpaceLine;
     EXPECT_EQ(freeSpaceLine, "Free space on drive I: 2047Mb");
     // The status text names the files as they go.
     std::string status;
     for (int i = 0; i < 2000 && status.rfind("Copying ", 0) != 0 && IsWindow(progress); i++) {
-        status = ItemText(progress, 1200);
+        status = ItemText(progress, drv::ProgressStatus);
         Sleep(1);
     }
     EXPECT_NE(status.find("\n to I:\\TALVEX\\QUORIX\\"), std::string::npos) << status;
@@ -231,12 +231,12 @@ TEST_F(Install, CancelInTheProgressWindowLeavesOnlyWholeFiles)
     LayOut(data);
     std::string driveI = DriveOfWork("drive-i");
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
-    HWND progress = StartInstall(1010 + ('I' - 'C'), 1003);
+    HWND progress = StartInstall(drv::InstallDrive('I'), drv::InstallMinimum);
     ASSERT_NE(progress, nullptr);
     // Into the second file, then Cancel.
     std::string first, status;
     for (int i = 0; i < 20000 && IsWindow(progress); i++) {
-        status = ItemText(progress, 1200);
+        status = ItemText(progress, drv::ProgressStatus);
         if (first.empty() && status.rfind("Copying ", 0) == 0)
             first = status;
         if (!first.empty() && status != first)
@@ -245,7 +245,7 @@ TEST_F(Install, CancelInTheProgressWindowLeavesOnlyWholeFiles)
     }
     ASSERT_NE(status, first) << "the copy ended before a second file";
     DWORD_PTR ignored;
-    SendMessageTimeoutA(GetDlgItem(progress, 1201), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(GetDlgItem(progress, drv::ProgressCancel), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
     EXPECT_TRUE(WaitUntilGone(progress, 2000));
     // The main dialog answers again once the install is over.
     EXPECT_TRUE(SendMessageTimeoutA(launcher.window(), WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored));
@@ -269,9 +269,9 @@ TEST_F(Install, FullDiskStopsTheCopyAndSaysWhichFile)
     for (char c = 'A'; c <= 'F'; c++)
         data[std::string("GAMEGFX\\PART") + c + ".SMK"] = 10000000;
     LayOut(data);
-    HWND progress = StartInstall(1010 + ('R' - 'C'), 1003);
+    HWND progress = StartInstall(drv::InstallDrive('R'), drv::InstallMinimum);
     EXPECT_EQ(freeSpaceLine, "Free space on drive R: 46Mb");
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(installDialog, 1004)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(installDialog, drv::InstallStandard)));
     ASSERT_NE(progress, nullptr);
     ASSERT_TRUE(WaitUntilGone(progress));
     std::string text = AnswerCopyFailure(launcher.pid());
@@ -300,7 +300,7 @@ TEST_F(Install, DestinationThatCannotBeCreatedIsNamedWithTheReason)
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
     WriteData(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX"), 10, 'f');
     // The copy fails at its first file: the progress window is up only briefly.
-    StartInstall(1010 + ('I' - 'C'), 1003, false);
+    StartInstall(drv::InstallDrive('I'), drv::InstallMinimum, false);
     ASSERT_TRUE(levelEnabled) << freeSpaceLine;
     std::string text = AnswerCopyFailure(launcher.pid());
     std::string file = NamedFile(text);
@@ -321,11 +321,11 @@ TEST_F(Install, UnreadableFileIsRetriedWithoutSpinningUntilCancel)
     drv::CopyTo(drv::EditionExe("english"), program);
     std::string driveI = DriveOfWork("drive-i");
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
-    HWND progress = StartInstall(1010 + ('I' - 'C'), 1003);
+    HWND progress = StartInstall(drv::InstallDrive('I'), drv::InstallMinimum);
     ASSERT_NE(progress, nullptr);
     std::string status;
     for (int i = 0; i < 500 && status.find("BAD.SMK") == std::string::npos; i++, Sleep(10))
-        status = ItemText(progress, 1200);
+        status = ItemText(progress, drv::ProgressStatus);
     ASSERT_NE(status.find("BAD.SMK"), std::string::npos) << status;
 
     long before = UnixProcessorMilliseconds(program);
@@ -336,7 +336,7 @@ TEST_F(Install, UnreadableFileIsRetriedWithoutSpinningUntilCancel)
     EXPECT_TRUE(IsWindowVisible(progress)) << "the install gave up on the file";
 
     DWORD_PTR ignored;
-    SendMessageTimeoutA(GetDlgItem(progress, 1201), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(GetDlgItem(progress, drv::ProgressCancel), BM_CLICK, 0, 0, SMTO_NORMAL, 10000, &ignored);
     EXPECT_TRUE(WaitUntilGone(progress, 2000));
     EXPECT_TRUE(SendMessageTimeoutA(launcher.window(), WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored));
     EXPECT_TRUE(fs::is_directory(drv::Join(driveI, "TALVEX\\QUORIX\\GAMEGFX")));

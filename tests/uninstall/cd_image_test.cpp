@@ -35,16 +35,15 @@ TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
     ASSERT_TRUE(uninst::DriveMapped()) << "drive " << uninst::Drive() << " is not mapped";
     ASSERT_EQ(GetDriveTypeA("D:\\"), static_cast<UINT>(DRIVE_CDROM));
     ASSERT_TRUE(launcher.Open("D:\\QUORIX.EXE", "D:\\"));
-    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND dialog = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    HWND dialog = launcher.OpenInstallDialog();
     ASSERT_NE(dialog, nullptr);
     // A CD has no free space: its own drive cannot be picked.
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 1010 + ('D' - 'C'))));
-    int driveButton = 1010 + (uninst::Drive()[0] - 'C');
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, drv::InstallDrive('D'))));
+    int driveButton = drv::InstallDrive(uninst::Drive()[0]);
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, driveButton)));
     DWORD_PTR ignored;
     SendMessageTimeoutA(dialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
-    PostMessageA(dialog, WM_COMMAND, 1005, 0);
+    PostMessageA(dialog, WM_COMMAND, drv::InstallFull, 0);
     std::vector<BYTE> stored = uninst::WaitForStoredDrive(launcher.pid());
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     EXPECT_EQ(drv::ReadValue(HKEY_LOCAL_MACHINE, drv::kUninstallKey, "UninstallString").String(),

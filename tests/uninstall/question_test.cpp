@@ -37,8 +37,7 @@ TEST_P(Refusal, LeavesDiskAndRegistryAsTheyWere)
     EXPECT_EQ(uninst::RegistryDump(), registryBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(, Refusal, testing::ValuesIn(kRefusals),
-                         [](const testing::TestParamInfo<RefusalCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, Refusal, testing::ValuesIn(kRefusals), CaseName());
 
 // The box of the real process: its text on one line, OK and Cancel and no
 // other button, an icon.
@@ -48,7 +47,7 @@ TEST_F(UninstallTest, AsksOnceWithOkAndCancel)
     ASSERT_TRUE(launcher.Start(exe, cdRoot, "-uninstall"));
     HWND box = launcher.WaitForWindow("Uninstall Quorix for Windows '95");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(launcher.Text(0xFFFF), L"About to uninstall \"Quorix for Windows '95\"...Are you sure?");
+    EXPECT_EQ(launcher.Text(drv::MessageBoxText), L"About to uninstall \"Quorix for Windows '95\"...Are you sure?");
     EXPECT_NE(launcher.Item(IDOK), nullptr);
     EXPECT_NE(launcher.Item(IDCANCEL), nullptr);
     for (int other : {IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})

@@ -67,8 +67,7 @@ TEST_P(StoredDrive, RemovesTheTreeOfThatDriveOnly)
     EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, kMakerKey));
 }
 
-INSTANTIATE_TEST_SUITE_P(, StoredDrive, testing::ValuesIn(kDriveCases),
-                         [](const testing::TestParamInfo<DriveCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, StoredDrive, testing::ValuesIn(kDriveCases), CaseName());
 
 // One extra file beside a Full install: what stays is that file and the
 // directories above it, nothing else. The install root on the tests' drive
@@ -128,8 +127,7 @@ TEST_P(Leftover, StaysWithTheDirectoriesAboveIt)
     ExpectProductKeysGone();
 }
 
-INSTANTIATE_TEST_SUITE_P(, Leftover, testing::ValuesIn(kLeftovers),
-                         [](const testing::TestParamInfo<LeftoverCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, Leftover, testing::ValuesIn(kLeftovers), CaseName());
 
 // A maker key goes only when no subkey is left in it; values do not count.
 // Each root is judged on its own.
@@ -170,8 +168,7 @@ TEST_P(MakerKey, StaysOnlyWithAnotherSubkey)
     EXPECT_FALSE(drv::KeyExists(otherRoot, kMakerKey));
 }
 
-INSTANTIATE_TEST_SUITE_P(, MakerKey, testing::ValuesIn(kMakerCases),
-                         [](const testing::TestParamInfo<MakerCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, MakerKey, testing::ValuesIn(kMakerCases), CaseName());
 
 // Nothing on any disk: the file steps fail without a word, and the registry
 // steps still run. With an empty registry the settings key that reading the
@@ -201,7 +198,6 @@ TEST_P(NothingInstalled, StillRemovesTheKeys)
     EXPECT_FALSE(drv::FileExists("C:\\TALVEX"));
 }
 
-INSTANTIATE_TEST_SUITE_P(, NothingInstalled, testing::ValuesIn(kNothingCases),
-                         [](const testing::TestParamInfo<NothingCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, NothingInstalled, testing::ValuesIn(kNothingCases), CaseName());
 
 } // namespace

@@ -46,19 +46,18 @@ const TripCase kTrips[] = {
 // Picks drive C in the install dialog and cancels it, then turns Sound off.
 void PickCancelAndTurnSoundOff(drv::Launcher& launcher)
 {
-    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND dialog = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    HWND dialog = launcher.OpenInstallDialog();
     ASSERT_NE(dialog, nullptr);
     DWORD_PTR ignored;
-    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1010)));
-    SendMessageTimeoutA(dialog, WM_COMMAND, 1010, 0, SMTO_NORMAL, 10000, &ignored);
-    SendMessageTimeoutA(dialog, WM_COMMAND, 1006, 0, SMTO_NORMAL, 10000, &ignored);
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, drv::InstallDriveC)));
+    SendMessageTimeoutA(dialog, WM_COMMAND, drv::InstallDriveC, 0, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(dialog, WM_COMMAND, drv::InstallCancel, 0, SMTO_NORMAL, 10000, &ignored);
     for (DWORD start = GetTickCount(); IsWindow(dialog) && GetTickCount() - start < 10000;)
         Sleep(20);
     ASSERT_FALSE(IsWindow(dialog));
-    ASSERT_EQ(launcher.Check(200), BST_CHECKED);
-    ASSERT_TRUE(launcher.Click(200));
-    ASSERT_EQ(launcher.Check(200), BST_UNCHECKED);
+    ASSERT_EQ(launcher.Check(drv::MainSound), BST_CHECKED);
+    ASSERT_TRUE(launcher.Click(drv::MainSound));
+    ASSERT_EQ(launcher.Check(drv::MainSound), BST_UNCHECKED);
 }
 
 class RoundTrip : public UninstallTest, public testing::WithParamInterface<TripCase> {};
@@ -72,15 +71,14 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     // Install button, the tests' drive, Full; the install stores the drive
     // once the copy is over.
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND dialog = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install");
+    HWND dialog = launcher.OpenInstallDialog();
     ASSERT_NE(dialog, nullptr);
-    int driveButton = 1010 + (uninst::Drive()[0] - 'C');
+    int driveButton = drv::InstallDrive(uninst::Drive()[0]);
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, driveButton)));
     DWORD_PTR ignored;
     SendMessageTimeoutA(dialog, WM_COMMAND, driveButton, 0, SMTO_NORMAL, 10000, &ignored);
-    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, 1005)));
-    PostMessageA(dialog, WM_COMMAND, 1005, 0);
+    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, drv::InstallFull)));
+    PostMessageA(dialog, WM_COMMAND, drv::InstallFull, 0);
     std::vector<BYTE> stored = uninst::WaitForStoredDrive(launcher.pid());
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
     ASSERT_TRUE(launcher.SysClose());
@@ -112,7 +110,6 @@ TEST_P(RoundTrip, InstallThenWineListRemovesTheProgram)
     EXPECT_EQ(list.find("Quorix|||"), std::string::npos) << list;
 }
 
-INSTANTIATE_TEST_SUITE_P(, RoundTrip, testing::ValuesIn(kTrips),
-                         [](const testing::TestParamInfo<TripCase>& i) { return i.param.name; });
+INSTANTIATE_TEST_SUITE_P(, RoundTrip, testing::ValuesIn(kTrips), CaseName());
 
 } // namespace

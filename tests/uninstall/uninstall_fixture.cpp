@@ -138,7 +138,7 @@ std::vector<BYTE> WaitForStoredDrive(DWORD launcherPid)
     for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
         stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
         if (stored.size() == 1 && stored[0] == Drive()[0] &&
-            !drv::FindDialog(launcherPid, "Quorix for Windows 95 Install Progress"))
+            !drv::FindDialog(launcherPid, drv::ProgressCaption))
             break;
     }
     return stored;
@@ -191,8 +191,6 @@ void UninstallTest::TearDown()
 }
 
 static const char kQuestionCaption[] = "Uninstall Quorix for Windows '95";
-// The static control that holds a message box's text.
-static const int kMessageTextId = 0xFFFF;
 
 bool UninstallTest::RunUninstall(uninst::Answer answer)
 {
@@ -203,7 +201,7 @@ bool UninstallTest::RunUninstall(uninst::Answer answer)
     HWND box = launcher.WaitForWindow(kQuestionCaption);
     if (!box)
         return false;
-    question = launcher.Text(kMessageTextId);
+    question = launcher.Text(drv::MessageBoxText);
     DWORD_PTR ignored;
     switch (answer) {
     case Answer::Ok:
