@@ -13,12 +13,15 @@ set(QUORIX_ART_DIR ${CMAKE_BINARY_DIR}/art)
 set(QUORIX_SPLICE ${CMAKE_BINARY_DIR}/tools/splice/splice)
 set(QUORIX_DOS_STUB ${CMAKE_BINARY_DIR}/dosstub/STUB.EXE)
 set(QUORIX_DOS_STUB_ENGLISH ${CMAKE_BINARY_DIR}/dosstub/STUBUS.EXE)
+# The stand-in for DOS/4GW, which the DOS tests and the demo CD use.
+set(QUORIX_DOS_STANDIN ${CMAKE_BINARY_DIR}/standins/STANDIN.EXE)
 
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
 add_subdirectory(tools)
 add_subdirectory(dosstub)
+add_subdirectory(standins)
 
 set(windows_args
     -DQUORIX_ART_DIR=${QUORIX_ART_DIR}
