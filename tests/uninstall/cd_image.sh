@@ -28,9 +28,6 @@ map)
         exit 0
     fi
     "$image" drive d "$work/cdrom"
-    # That started the Wine server anew: its desktop and services too, now,
-    # detached, and not by the first test, whose output they would hold open.
-    "$harness" "$dir" run wineboot </dev/null >/dev/null 2>&1
     ;;
 unmap)
     "$image" undrive d "$work/cdrom"
