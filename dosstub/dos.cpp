@@ -30,15 +30,11 @@ void CopyIn(void* dst, uint16_t seg, uint16_t off, uint16_t count) {
     FarCopy(DataSegment(), Offset(dst), seg, off, count);
 }
 
-static int Open(uint16_t ax, const char* path, uint16_t* handle) {
-    if (!Dos(ax, 0, 0, Offset(path))) return dosRegs.ax;
+int DosOpenRead(const char* path, uint16_t* handle) {
+    if (!Dos(0x3D00, 0, 0, Offset(path))) return dosRegs.ax;
     *handle = dosRegs.ax;
     return 0;
 }
-
-int DosOpenRead(const char* path, uint16_t* handle) { return Open(0x3D00, path, handle); }
-
-int DosCreate(const char* path, uint16_t* handle) { return Open(0x3C00, path, handle); }
 
 void DosClose(uint16_t handle) { Dos(0x3E00, handle); }
 

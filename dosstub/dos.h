@@ -41,9 +41,8 @@ extern "C" void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint1
 // Copies into our own segment.
 void CopyIn(void* dst, uint16_t seg, uint16_t off, uint16_t count);
 
-// Files by handle. Open and create return 0 or the DOS error code.
+// Files by handle. Opening returns 0 or the DOS error code.
 int DosOpenRead(const char* path, uint16_t* handle);
-int DosCreate(const char* path, uint16_t* handle);
 void DosClose(uint16_t handle);
 // Bytes moved, or -1.
 int DosRead(uint16_t handle, void* buffer, uint16_t count);

@@ -45,6 +45,12 @@ void FarText(char* buffer, int size, uint16_t seg, uint16_t off) {
     buffer[n] = 0;
 }
 
+// Creates the report file; the stub itself never writes a file, so this
+// call lives here rather than in its library.
+void CreateReport(const char* path) {
+    if (Dos(0x3C00, 0, 0, Offset(path))) report = dosRegs.ax;
+}
+
 }  // namespace
 
 extern "C" [[noreturn]] void DosMain(uint16_t psp) {
@@ -55,7 +61,7 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     uint16_t off = EnvFind(env, "REPORT=");
     if (off != kNoVariable) FarText(path, sizeof path, env, off);
     else CopyText(path, sizeof path, "C:\\STANDIN.TXT");
-    DosCreate(path, &report);
+    CreateReport(path);
 
     uint8_t length = PeekByte(psp, 0x80);
     PutText("LENGTH=");

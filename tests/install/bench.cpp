@@ -42,15 +42,14 @@ bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTim
     drv::Launcher launcher;
     if (!launcher.Open(drv::Join(cd, "QUORIX.EXE"), cd))
         return false;
-    PostMessageA(launcher.window(), WM_COMMAND, 205, 0);
-    HWND install = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install", 15000, 1);
+    HWND install = launcher.OpenInstallDialog(1);
     if (install == nullptr)
         return false;
-    SendMessageA(install, WM_COMMAND, 1010 + (drive - 'C'), 0);
+    SendMessageA(install, WM_COMMAND, drv::InstallDrive(drive), 0);
     LARGE_INTEGER start, shown, end;
     QueryPerformanceCounter(&start);
     PostMessageA(install, WM_COMMAND, levelButton, 0);
-    HWND progress = drv::WaitForDialog(launcher.pid(), "Quorix for Windows 95 Install Progress", 15000, 1);
+    HWND progress = drv::WaitForDialog(launcher.pid(), drv::ProgressCaption, 15000, 1);
     if (progress == nullptr)
         return false;
     QueryPerformanceCounter(&shown);
@@ -205,7 +204,7 @@ int main(int argc, char** argv)
     std::string cd = argv[1], copy = argv[3];
     char drive = argv[2][0];
     InstallTimes minimum, full;
-    if (!TimedInstall(cd, drive, 1003, &minimum) || !TimedInstall(cd, drive, 1005, &full)) {
+    if (!TimedInstall(cd, drive, drv::InstallMinimum, &minimum) || !TimedInstall(cd, drive, drv::InstallFull, &full)) {
         std::fprintf(stderr, "bench: an install step did not come\n");
         return 1;
     }
