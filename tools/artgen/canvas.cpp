@@ -2,11 +2,17 @@
 
 #include <cstring>
 
+static int Clamp(int v, int lo, int hi)
+{
+    return v < lo ? lo : (v > hi ? hi : v);
+}
+
+static int FloorDiv(int32_t a, int32_t b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 namespace {
-
-int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
-int floor_div(int32_t a, int32_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // The pixels whose squares meet a box in sub-pixels, cut to the canvas;
 // x1 < x0 or y1 < y0 when there are none.
@@ -14,131 +20,156 @@ struct PixelBox {
     int x0, y0, x1, y1;
 };
 
-PixelBox pixels_of_box(const Canvas& c, int32_t minx, int32_t miny, int32_t maxx, int32_t maxy) {
-    return {clamp(floor_div(minx, kSub), 0, c.width), clamp(floor_div(miny, kSub), 0, c.height),
-            clamp(floor_div(maxx, kSub), -1, c.width - 1), clamp(floor_div(maxy, kSub), -1, c.height - 1)};
+}  // namespace
+
+static PixelBox PixelsOfBox(const Canvas& c, int32_t minX, int32_t minY, int32_t maxX, int32_t maxY)
+{
+    return {Clamp(FloorDiv(minX, SubSteps), 0, c.width), Clamp(FloorDiv(minY, SubSteps), 0, c.height),
+            Clamp(FloorDiv(maxX, SubSteps), -1, c.width - 1), Clamp(FloorDiv(maxY, SubSteps), -1, c.height - 1)};
 }
 
 // The same for the box around n points, grown by margin on every side.
-PixelBox pixels_around(const Canvas& c, const Pt* points, int n, int32_t margin) {
-    int32_t minx = points[0].x, maxx = minx, miny = points[0].y, maxy = miny;
+static PixelBox PixelsAround(const Canvas& c, const Pt* points, int n, int32_t margin)
+{
+    int32_t minX = points[0].x, maxX = minX, minY = points[0].y, maxY = minY;
     for (int i = 1; i < n; ++i) {
-        if (points[i].x < minx) minx = points[i].x;
-        if (points[i].x > maxx) maxx = points[i].x;
-        if (points[i].y < miny) miny = points[i].y;
-        if (points[i].y > maxy) maxy = points[i].y;
+        if (points[i].x < minX)
+            minX = points[i].x;
+        if (points[i].x > maxX)
+            maxX = points[i].x;
+        if (points[i].y < minY)
+            minY = points[i].y;
+        if (points[i].y > maxY)
+            maxY = points[i].y;
     }
-    return pixels_of_box(c, minx - margin, miny - margin, maxx + margin, maxy + margin);
+    return PixelsOfBox(c, minX - margin, minY - margin, maxX + margin, maxY + margin);
 }
 
-}  // namespace
-
-void fill_all(Canvas& c, uint8_t colour) {
+void FillAll(Canvas& c, uint8_t colour)
+{
     memset(c.pixels, colour, static_cast<size_t>(c.width) * c.height);
 }
 
-void fill_rect(Canvas& c, int x0, int y0, int x1, int y1, uint8_t colour) {
-    x0 = clamp(x0, 0, c.width);
-    y0 = clamp(y0, 0, c.height);
-    x1 = clamp(x1, -1, c.width - 1);
-    y1 = clamp(y1, -1, c.height - 1);
+void FillRect(Canvas& c, int x0, int y0, int x1, int y1, uint8_t colour)
+{
+    x0 = Clamp(x0, 0, c.width);
+    y0 = Clamp(y0, 0, c.height);
+    x1 = Clamp(x1, -1, c.width - 1);
+    y1 = Clamp(y1, -1, c.height - 1);
     for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) c.pixels[y * c.width + x] = colour;
+        for (int x = x0; x <= x1; ++x)
+            c.pixels[y * c.width + x] = colour;
 }
 
-void fill_round_rect(Canvas& c, int x0, int y0, int x1, int y1, int r, uint8_t colour) {
+void FillRoundRect(Canvas& c, int x0, int y0, int x1, int y1, int r, uint8_t colour)
+{
     // Work in half pixels: pixel centres are odd, the corner centres even.
     const int left = 2 * (x0 + r), right = 2 * (x1 + 1 - r);
     const int top = 2 * (y0 + r), bottom = 2 * (y1 + 1 - r);
     const int r2 = 4 * r * r;
-    for (int y = clamp(y0, 0, c.height); y <= clamp(y1, -1, c.height - 1); ++y) {
+    for (int y = Clamp(y0, 0, c.height); y <= Clamp(y1, -1, c.height - 1); ++y) {
         const int cy = 2 * y + 1;
         const int dy = cy < top ? top - cy : (cy > bottom ? cy - bottom : 0);
-        for (int x = clamp(x0, 0, c.width); x <= clamp(x1, -1, c.width - 1); ++x) {
+        for (int x = Clamp(x0, 0, c.width); x <= Clamp(x1, -1, c.width - 1); ++x) {
             const int cx = 2 * x + 1;
             const int dx = cx < left ? left - cx : (cx > right ? cx - right : 0);
-            if (dx * dx + dy * dy <= r2) c.pixels[y * c.width + x] = colour;
+            if (dx * dx + dy * dy <= r2)
+                c.pixels[y * c.width + x] = colour;
         }
     }
 }
 
-void fill_disc(Canvas& c, Pt centre, int32_t radius, uint8_t colour) {
+void FillDisc(Canvas& c, Pt centre, int32_t radius, uint8_t colour)
+{
     const auto [x0, y0, x1, y1] =
-        pixels_of_box(c, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
+        PixelsOfBox(c, centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius);
     const int64_t r2 = int64_t(radius) * radius;
     for (int y = y0; y <= y1; ++y) {
-        const int64_t dy = y * kSub + kSub / 2 - centre.y;
+        const int64_t dy = y * SubSteps + SubSteps / 2 - centre.y;
         for (int x = x0; x <= x1; ++x) {
-            const int64_t dx = x * kSub + kSub / 2 - centre.x;
-            if (dx * dx + dy * dy <= r2) c.pixels[y * c.width + x] = colour;
+            const int64_t dx = x * SubSteps + SubSteps / 2 - centre.x;
+            if (dx * dx + dy * dy <= r2)
+                c.pixels[y * c.width + x] = colour;
         }
     }
 }
 
-void fill_contours(Canvas& c, const Pt* points, const int* sizes, int contours, uint8_t colour) {
+void FillContours(Canvas& c, const Pt* points, const int* sizes, int contours, uint8_t colour)
+{
     int total = 0;
-    for (int i = 0; i < contours; ++i) total += sizes[i];
-    if (total == 0) return;
-    const auto [x0, y0, x1, y1] = pixels_around(c, points, total, 0);
+    for (int i = 0; i < contours; ++i)
+        total += sizes[i];
+    if (total == 0)
+        return;
+    const auto [x0, y0, x1, y1] = PixelsAround(c, points, total, 0);
     for (int y = y0; y <= y1; ++y) {
-        const int64_t py = y * kSub + kSub / 2;
+        const int64_t py = y * SubSteps + SubSteps / 2;
         for (int x = x0; x <= x1; ++x) {
-            const int64_t qx = x * kSub + kSub / 2;
+            const int64_t qx = x * SubSteps + SubSteps / 2;
             bool inside = false;
             const Pt* contour = points;
             for (int k = 0; k < contours; ++k) {
                 const int n = sizes[k];
                 for (int i = 0, j = n - 1; i < n; j = i++) {
                     const Pt a = contour[i], b = contour[j];
-                    if ((a.y > py) == (b.y > py)) continue;
+                    if ((a.y > py) == (b.y > py))
+                        continue;
                     // Is the point left of where the edge crosses its row?
                     const int64_t lhs = (qx - a.x) * (b.y - a.y);
                     const int64_t rhs = (py - a.y) * (b.x - a.x);
-                    if (b.y > a.y ? lhs < rhs : lhs > rhs) inside = !inside;
+                    if (b.y > a.y ? lhs < rhs : lhs > rhs)
+                        inside = !inside;
                 }
                 contour += n;
             }
-            if (inside) c.pixels[y * c.width + x] = colour;
+            if (inside)
+                c.pixels[y * c.width + x] = colour;
         }
     }
 }
 
-void paint_grown(Canvas& c, const Canvas& mask, int radius, int dx, int dy, uint8_t colour) {
+void PaintGrown(Canvas& c, const Canvas& mask, int radius, int dx, int dy, uint8_t colour)
+{
     const int r2 = radius * radius;
     for (int y = 0; y < c.height; ++y) {
         for (int x = 0; x < c.width; ++x) {
             bool hit = false;
             for (int oy = -radius; oy <= radius && !hit; ++oy) {
                 const int my = y - dy + oy;
-                if (my < 0 || my >= mask.height) continue;
+                if (my < 0 || my >= mask.height)
+                    continue;
                 for (int ox = -radius; ox <= radius; ++ox) {
                     const int mx = x - dx + ox;
-                    if (mx < 0 || mx >= mask.width || ox * ox + oy * oy > r2) continue;
+                    if (mx < 0 || mx >= mask.width || ox * ox + oy * oy > r2)
+                        continue;
                     if (mask.pixels[my * mask.width + mx]) {
                         hit = true;
                         break;
                     }
                 }
             }
-            if (hit) c.pixels[y * c.width + x] = colour;
+            if (hit)
+                c.pixels[y * c.width + x] = colour;
         }
     }
 }
 
-void paint_mask(Canvas& c, const Canvas& mask, uint8_t colour) {
+void PaintMask(Canvas& c, const Canvas& mask, uint8_t colour)
+{
     for (int i = 0; i < c.width * c.height; ++i)
-        if (mask.pixels[i]) c.pixels[i] = colour;
+        if (mask.pixels[i])
+            c.pixels[i] = colour;
 }
 
-namespace {
-
 // Is p within w of the segment a-b? Squared lengths in 64 bits.
-bool near_segment(int64_t x, int64_t y, Pt a, Pt b, int64_t w) {
+static bool NearSegment(int64_t x, int64_t y, Pt a, Pt b, int64_t w)
+{
     const int64_t ex = b.x - a.x, ey = b.y - a.y;
     const int64_t rx = x - a.x, ry = y - a.y;
     const int64_t len2 = ex * ex + ey * ey;
     const int64_t dot = rx * ex + ry * ey;
-    if (dot <= 0 || len2 == 0) return rx * rx + ry * ry <= w * w;
+    if (dot <= 0 || len2 == 0)
+        return rx * rx + ry * ry <= w * w;
     if (dot >= len2) {
         const int64_t qx = x - b.x, qy = y - b.y;
         return qx * qx + qy * qy <= w * w;
@@ -148,29 +179,33 @@ bool near_segment(int64_t x, int64_t y, Pt a, Pt b, int64_t w) {
     return cross * cross <= w * w * len2;
 }
 
-}  // namespace
-
-void fill_near_polygon(Canvas& c, const Pt* points, int n, int32_t width, uint8_t colour) {
-    const auto [x0, y0, x1, y1] = pixels_around(c, points, n, width);
+void FillNearPolygon(Canvas& c, const Pt* points, int n, int32_t width, uint8_t colour)
+{
+    const auto [x0, y0, x1, y1] = PixelsAround(c, points, n, width);
     for (int y = y0; y <= y1; ++y) {
-        const int64_t py = y * kSub + kSub / 2;
+        const int64_t py = y * SubSteps + SubSteps / 2;
         for (int x = x0; x <= x1; ++x) {
-            const int64_t qx = x * kSub + kSub / 2;
+            const int64_t qx = x * SubSteps + SubSteps / 2;
             bool inside = false, near = false;
             for (int i = 0, j = n - 1; i < n; j = i++) {
                 const Pt a = points[i], b = points[j];
-                if (!near && near_segment(qx, py, a, b, width)) near = true;
-                if ((a.y > py) == (b.y > py)) continue;
+                if (!near && NearSegment(qx, py, a, b, width))
+                    near = true;
+                if ((a.y > py) == (b.y > py))
+                    continue;
                 const int64_t lhs = (qx - a.x) * (b.y - a.y);
                 const int64_t rhs = (py - a.y) * (b.x - a.x);
-                if (b.y > a.y ? lhs < rhs : lhs > rhs) inside = !inside;
+                if (b.y > a.y ? lhs < rhs : lhs > rhs)
+                    inside = !inside;
             }
-            if (inside || near) c.pixels[y * c.width + x] = colour;
+            if (inside || near)
+                c.pixels[y * c.width + x] = colour;
         }
     }
 }
 
-void stroke(Canvas& c, Pt a, Pt b, int32_t half_width, uint8_t colour) {
+void Stroke(Canvas& c, Pt a, Pt b, int32_t halfWidth, uint8_t colour)
+{
     const Pt ends[2] = {a, b};
-    fill_near_polygon(c, ends, 2, half_width, colour);
+    FillNearPolygon(c, ends, 2, halfWidth, colour);
 }

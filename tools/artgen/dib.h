@@ -12,10 +12,11 @@ struct Rgb {
 
 // Each returns the file's size in bytes, written to out, or 0 if out is too
 // small. The canvas holds palette indices, top row first.
-size_t encode_bmp(const Canvas& picture, const Rgb (&palette)[256], uint8_t* out, size_t room);
-// Icon pixels with index kTransparent are see-through: the AND mask is set
+size_t EncodeBmp(const Canvas& picture, const Rgb (&palette)[256], uint8_t* out, size_t room);
+// Icon pixels with index Transparent are see-through: the AND mask is set
 // there and the colour bits are 0.
-const uint8_t kTransparent = 0xFF;
-size_t encode_ico(const Canvas& icon, const Rgb (&palette)[16], uint8_t* out, size_t room);
+const uint8_t Transparent = 0xFF;
+size_t EncodeIco(const Canvas& icon, const Rgb (&palette)[16], uint8_t* out, size_t room);
 
-bool write_file(const char* dir, const char* name, const uint8_t* data, size_t size);
+// Writes the bytes to the file dir/name; false if any step failed.
+bool SaveFile(const char* dir, const char* name, const uint8_t* data, size_t size);

@@ -21,11 +21,11 @@ void rose_points(Canvas& c, Pt centre, int first, int32_t length, int32_t half_w
     for (int d = first; d < 16; d += 4) {
         const Pt kite[4] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length),
                             toward(centre, d + 2, half_width)};
-        fill_near_polygon(c, kite, 4, rim, kBlack);
+        FillNearPolygon(c, kite, 4, rim, kBlack);
     }
     for (int d = first; d < 16; d += 4) {
         const Pt lit[3] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length)};
-        fill_polygon(c, lit, 3, kWhite);
+        FillPolygon(c, lit, 3, kWhite);
     }
 }
 
@@ -37,22 +37,22 @@ void draw_rose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t h
 }
 
 void draw_emblem(Canvas& c, Pt centre, int radius) {
-    const int32_t r = radius * kSub;
+    const int32_t r = radius * SubSteps;
     // The ring: a black rim, a white band, a thin black line.
-    fill_disc(c, centre, r, kBlack);
-    fill_disc(c, centre, r - 4 * kSub, kWhite);
-    fill_disc(c, centre, r - 7 * kSub, kBlack);
-    fill_disc(c, centre, r - 9 * kSub, kYellow);
+    FillDisc(c, centre, r, kBlack);
+    FillDisc(c, centre, r - 4 * SubSteps, kWhite);
+    FillDisc(c, centre, r - 7 * SubSteps, kBlack);
+    FillDisc(c, centre, r - 9 * SubSteps, kYellow);
     // The dial: long ticks at the eight winds, short ones between.
     for (int d = 0; d < 16; ++d) {
-        const int32_t inner = d % 2 ? r - 15 * kSub : r - 20 * kSub;
-        stroke(c, toward(centre, d, r - 9 * kSub), toward(centre, d, inner), kSub * 3 / 2, kBlack);
+        const int32_t inner = d % 2 ? r - 15 * SubSteps : r - 20 * SubSteps;
+        Stroke(c, toward(centre, d, r - 9 * SubSteps), toward(centre, d, inner), SubSteps * 3 / 2, kBlack);
     }
-    fill_disc(c, centre, r * 56 / 100, kBlack);
-    fill_disc(c, centre, r * 56 / 100 - 3 * kSub, kYellow);
+    FillDisc(c, centre, r * 56 / 100, kBlack);
+    FillDisc(c, centre, r * 56 / 100 - 3 * SubSteps, kYellow);
 
-    draw_rose(c, centre, r + 10 * kSub, r * 64 / 100, r * 22 / 100, 2 * kSub);
+    draw_rose(c, centre, r + 10 * SubSteps, r * 64 / 100, r * 22 / 100, 2 * SubSteps);
     // The hub.
-    fill_disc(c, centre, r * 11 / 100, kBlack);
-    fill_disc(c, centre, r * 11 / 100 - 3 * kSub, kYellow);
+    FillDisc(c, centre, r * 11 / 100, kBlack);
+    FillDisc(c, centre, r * 11 / 100 - 3 * SubSteps, kYellow);
 }

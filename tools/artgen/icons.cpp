@@ -13,7 +13,7 @@ uint8_t icon_index(uint8_t picture_colour) {
     case kBlack: return 0;
     case kYellow: return 11;
     case kWhite: return 15;
-    default: return kTransparent;
+    default: return Transparent;
     }
 }
 
@@ -22,18 +22,18 @@ uint8_t icon_index(uint8_t picture_colour) {
 void draw_icon(Canvas& icon) {
     const int n = icon.width;
     Canvas c{n, n, scratch};
-    fill_all(c, kOutside);
-    const Pt centre = px(n / 2, n / 2);
+    FillAll(c, kOutside);
+    const Pt centre = PixelCorner(n / 2, n / 2);
     if (n >= 32) {
         // A small card with the eight-pointed compass rose of the emblem.
-        fill_round_rect(c, 0, 0, n - 1, n - 1, 6, kBlack);
-        fill_round_rect(c, 2, 2, n - 3, n - 3, 4, kYellow);
-        draw_rose(c, centre, 14 * kSub, 11 * kSub, 4 * kSub, kSub);
+        FillRoundRect(c, 0, 0, n - 1, n - 1, 6, kBlack);
+        FillRoundRect(c, 2, 2, n - 3, n - 3, 4, kYellow);
+        draw_rose(c, centre, 14 * SubSteps, 11 * SubSteps, 4 * SubSteps, SubSteps);
     } else {
         // Too small for the diagonal points: the four main ones alone.
-        fill_round_rect(c, 0, 0, n - 1, n - 1, 3, kBlack);
-        fill_round_rect(c, 1, 1, n - 2, n - 2, 2, kYellow);
-        draw_rose(c, centre, 7 * kSub, 0, 3 * kSub, 0);
+        FillRoundRect(c, 0, 0, n - 1, n - 1, 3, kBlack);
+        FillRoundRect(c, 1, 1, n - 2, n - 2, 2, kYellow);
+        draw_rose(c, centre, 7 * SubSteps, 0, 3 * SubSteps, 0);
     }
     for (int i = 0; i < n * n; ++i) icon.pixels[i] = icon_index(scratch[i]);
 }

@@ -65,11 +65,11 @@ void draw_name(Canvas& c, int x, int y, int height, uint8_t colour) {
                 for (int i = 0; i < sizes[k]; ++i, s += 2) {
                     // Across in fifths of a unit, with the lean added.
                     const int across = (pen + s[0]) * kSlant + (kGrid - s[1]);
-                    points[n++] = Pt{x * kSub + across * height * kSub / (kGrid * kSlant),
-                                     y * kSub + s[1] * height * kSub / kGrid};
+                    points[n++] = Pt{x * SubSteps + across * height * SubSteps / (kGrid * kSlant),
+                                     y * SubSteps + s[1] * height * SubSteps / kGrid};
                 }
             }
-            fill_contours(c, points, sizes, contours, colour);
+            FillContours(c, points, sizes, contours, colour);
         }
         pen += g.advance + kGap;
     }

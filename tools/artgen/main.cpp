@@ -14,15 +14,15 @@ bool background(const char* dir, const char* name, bool language_panel) {
     picture_palette(palette);
     Canvas c{kPictureWidth, kPictureHeight, picture_pixels};
     draw_background(c, language_panel);
-    const size_t size = encode_bmp(c, palette, file, sizeof file);
-    return size && write_file(dir, name, file, size);
+    const size_t size = EncodeBmp(c, palette, file, sizeof file);
+    return size && SaveFile(dir, name, file, size);
 }
 
 bool icon(const char* dir, const char* name, int size) {
     Canvas c{size, size, icon_pixels};
     draw_icon(c);
-    const size_t bytes = encode_ico(c, kIconPalette, file, sizeof file);
-    return bytes && write_file(dir, name, file, bytes);
+    const size_t bytes = EncodeIco(c, kIconPalette, file, sizeof file);
+    return bytes && SaveFile(dir, name, file, bytes);
 }
 
 }  // namespace
