@@ -1,58 +1,59 @@
 #include "artwork.h"
 
-namespace {
-
 // Sixteen compass directions, clockwise from north, in 256ths (y grows down).
 // Whole numbers, so the rose is the same on every host.
-const int kDir[16][2] = {
+const int Directions[16][2] = {
     {0, -256},  {98, -237},  {181, -181},  {237, -98},  {256, 0},   {237, 98},
     {181, 181}, {98, 237},   {0, 256},     {-98, 237},  {-181, 181}, {-237, 98},
     {-256, 0},  {-237, -98}, {-181, -181}, {-98, -237}};
 
-Pt toward(Pt c, int dir, int32_t distance) {
-    return Pt{c.x + kDir[dir & 15][0] * distance / 256, c.y + kDir[dir & 15][1] * distance / 256};
+static Pt Toward(Pt c, int dir, int32_t distance)
+{
+    return Pt{c.x + Directions[dir & 15][0] * distance / 256, c.y + Directions[dir & 15][1] * distance / 256};
 }
 
 // Four points of the rose at dir, dir + 4, ...: black-rimmed kites whose
 // counter-clockwise halves are lit (white) and the others in shade (black).
 // Each kite's waist lies on the directions half-way to its neighbours, so
 // the four meet edge to edge; all rims go down before any light.
-void rose_points(Canvas& c, Pt centre, int first, int32_t length, int32_t half_width, int32_t rim) {
+static void RosePoints(Canvas& c, Pt centre, int first, int32_t length, int32_t halfWidth, int32_t rim)
+{
     for (int d = first; d < 16; d += 4) {
-        const Pt kite[4] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length),
-                            toward(centre, d + 2, half_width)};
-        FillNearPolygon(c, kite, 4, rim, kBlack);
+        const Pt kite[4] = {centre, Toward(centre, d - 2, halfWidth), Toward(centre, d, length),
+                            Toward(centre, d + 2, halfWidth)};
+        FillNearPolygon(c, kite, 4, rim, Black);
     }
     for (int d = first; d < 16; d += 4) {
-        const Pt lit[3] = {centre, toward(centre, d - 2, half_width), toward(centre, d, length)};
-        FillPolygon(c, lit, 3, kWhite);
+        const Pt lit[3] = {centre, Toward(centre, d - 2, halfWidth), Toward(centre, d, length)};
+        FillPolygon(c, lit, 3, White);
     }
 }
 
-}  // namespace
-
-void draw_rose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t half_width, int32_t rim) {
-    if (diagonal > 0) rose_points(c, centre, 2, diagonal, half_width * 3 / 4, rim);
-    rose_points(c, centre, 0, length, half_width, rim);
+void DrawRose(Canvas& c, Pt centre, int32_t length, int32_t diagonal, int32_t halfWidth, int32_t rim)
+{
+    if (diagonal > 0)
+        RosePoints(c, centre, 2, diagonal, halfWidth * 3 / 4, rim);
+    RosePoints(c, centre, 0, length, halfWidth, rim);
 }
 
-void draw_emblem(Canvas& c, Pt centre, int radius) {
+void DrawEmblem(Canvas& c, Pt centre, int radius)
+{
     const int32_t r = radius * SubSteps;
     // The ring: a black rim, a white band, a thin black line.
-    FillDisc(c, centre, r, kBlack);
-    FillDisc(c, centre, r - 4 * SubSteps, kWhite);
-    FillDisc(c, centre, r - 7 * SubSteps, kBlack);
-    FillDisc(c, centre, r - 9 * SubSteps, kYellow);
+    FillDisc(c, centre, r, Black);
+    FillDisc(c, centre, r - 4 * SubSteps, White);
+    FillDisc(c, centre, r - 7 * SubSteps, Black);
+    FillDisc(c, centre, r - 9 * SubSteps, Yellow);
     // The dial: long ticks at the eight winds, short ones between.
     for (int d = 0; d < 16; ++d) {
         const int32_t inner = d % 2 ? r - 15 * SubSteps : r - 20 * SubSteps;
-        Stroke(c, toward(centre, d, r - 9 * SubSteps), toward(centre, d, inner), SubSteps * 3 / 2, kBlack);
+        Stroke(c, Toward(centre, d, r - 9 * SubSteps), Toward(centre, d, inner), SubSteps * 3 / 2, Black);
     }
-    FillDisc(c, centre, r * 56 / 100, kBlack);
-    FillDisc(c, centre, r * 56 / 100 - 3 * SubSteps, kYellow);
+    FillDisc(c, centre, r * 56 / 100, Black);
+    FillDisc(c, centre, r * 56 / 100 - 3 * SubSteps, Yellow);
 
-    draw_rose(c, centre, r + 10 * SubSteps, r * 64 / 100, r * 22 / 100, 2 * SubSteps);
+    DrawRose(c, centre, r + 10 * SubSteps, r * 64 / 100, r * 22 / 100, 2 * SubSteps);
     // The hub.
-    FillDisc(c, centre, r * 11 / 100, kBlack);
-    FillDisc(c, centre, r * 11 / 100 - 3 * SubSteps, kYellow);
+    FillDisc(c, centre, r * 11 / 100, Black);
+    FillDisc(c, centre, r * 11 / 100 - 3 * SubSteps, Yellow);
 }

@@ -3,39 +3,38 @@
 
 #include "artwork.h"
 
-namespace {
+static uint8_t picturePixels[PictureWidth * PictureHeight];
+static uint8_t iconPixels[32 * 32];
+static uint8_t file[1 << 18];
 
-uint8_t picture_pixels[kPictureWidth * kPictureHeight];
-uint8_t icon_pixels[32 * 32];
-uint8_t file[1 << 18];
-
-bool background(const char* dir, const char* name, bool language_panel) {
+static bool WriteBackground(const char* dir, const char* name, bool languagePanel)
+{
     static Rgb palette[256];
-    picture_palette(palette);
-    Canvas c{kPictureWidth, kPictureHeight, picture_pixels};
-    draw_background(c, language_panel);
+    PicturePalette(palette);
+    Canvas c{PictureWidth, PictureHeight, picturePixels};
+    DrawBackground(c, languagePanel);
     const size_t size = EncodeBmp(c, palette, file, sizeof file);
     return size && SaveFile(dir, name, file, size);
 }
 
-bool icon(const char* dir, const char* name, int size) {
-    Canvas c{size, size, icon_pixels};
-    draw_icon(c);
-    const size_t bytes = EncodeIco(c, kIconPalette, file, sizeof file);
+static bool WriteIcon(const char* dir, const char* name, int size)
+{
+    Canvas c{size, size, iconPixels};
+    DrawIcon(c);
+    const size_t bytes = EncodeIco(c, IconPalette, file, sizeof file);
     return bytes && SaveFile(dir, name, file, bytes);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         fprintf(stderr, "usage: artgen DIR\n");
         return 2;
     }
     const char* dir = argv[1];
-    const bool ok = background(dir, "background.bmp", false) &&
-                    background(dir, "background-multi.bmp", true) &&
-                    icon(dir, "icon32.ico", 32) && icon(dir, "icon16.ico", 16);
+    const bool ok = WriteBackground(dir, "background.bmp", false) &&
+                    WriteBackground(dir, "background-multi.bmp", true) &&
+                    WriteIcon(dir, "icon32.ico", 32) && WriteIcon(dir, "icon16.ico", 16);
     if (!ok) {
         fprintf(stderr, "artgen: cannot write the artwork into %s\n", dir);
         return 1;

@@ -1,6 +1,7 @@
 #include "artwork.h"
 
-void picture_palette(Rgb (&out)[256]) {
+void PicturePalette(Rgb (&out)[256])
+{
     // The twenty static colours: ten at the start, ten at the end.
     const Rgb low[10] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},
                          {0, 0, 128},   {128, 0, 128}, {0, 128, 128},   {192, 192, 192},
@@ -17,11 +18,13 @@ void picture_palette(Rgb (&out)[256]) {
     int n = 10;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) out[n++] = Rgb{uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)};
-    for (int i = 1; n < 246; ++i, ++n) out[n] = Rgb{uint8_t(i * 12), uint8_t(i * 12), uint8_t(i * 12)};
+            for (int b = 0; b < 6; ++b)
+                out[n++] = Rgb{uint8_t(r * 51), uint8_t(g * 51), uint8_t(b * 51)};
+    for (int i = 1; n < 246; ++i, ++n)
+        out[n] = Rgb{uint8_t(i * 12), uint8_t(i * 12), uint8_t(i * 12)};
 }
 
-const Rgb kIconPalette[16] = {
+const Rgb IconPalette[16] = {
     {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},   {0, 0, 128}, {128, 0, 128},
     {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},   {0, 255, 0}, {255, 255, 0},
     {0, 0, 255},   {255, 0, 255}, {0, 255, 255},   {255, 255, 255}};
