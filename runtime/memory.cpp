@@ -3,10 +3,11 @@
 // that would turn these loops back into calls of themselves.
 #include <stddef.h>
 
+#define PLAIN_LOOP __attribute__((optimize("no-tree-loop-distribute-patterns")))
+
 extern "C" {
 
-__attribute__((optimize("no-tree-loop-distribute-patterns")))
-void* memset(void* destination, int value, size_t count)
+PLAIN_LOOP void* memset(void* destination, int value, size_t count)
 {
     unsigned char* d = static_cast<unsigned char*>(destination);
     while (count-- > 0)
@@ -14,8 +15,7 @@ void* memset(void* destination, int value, size_t count)
     return destination;
 }
 
-__attribute__((optimize("no-tree-loop-distribute-patterns")))
-void* memcpy(void* destination, const void* source, size_t count)
+PLAIN_LOOP void* memcpy(void* destination, const void* source, size_t count)
 {
     unsigned char* d = static_cast<unsigned char*>(destination);
     const unsigned char* s = static_cast<const unsigned char*>(source);
@@ -23,5 +23,4 @@ void* memcpy(void* destination, const void* source, size_t count)
         *d++ = *s++;
     return destination;
 }
-
 }
