@@ -24,20 +24,23 @@ extern "C" void DosCall();
 bool Dos(uint16_t ax, uint16_t bx = 0, uint16_t cx = 0, uint16_t dx = 0);
 bool DosWithEs(uint16_t ax, uint16_t es, uint16_t bx = 0);
 
-inline uint16_t DataSegment() {
+inline uint16_t DataSegment()
+{
     uint16_t seg;
     asm("movw %%ds, %0" : "=r"(seg));
     return seg;
 }
-inline uint16_t Offset(const void* p) { return static_cast<uint16_t>(reinterpret_cast<uintptr_t>(p)); }
+inline uint16_t Offset(const void* p)
+{
+    return static_cast<uint16_t>(reinterpret_cast<uintptr_t>(p));
+}
 
 extern "C" uint8_t PeekByte(uint16_t seg, uint16_t off);
 extern "C" uint16_t PeekWord(uint16_t seg, uint16_t off);
-// Offset of the value of `name` (with its "=") in an environment, or kNoVariable.
+// Offset of the value of `name` (with its "=") in an environment, or NoVariable.
 extern "C" uint16_t EnvFind(uint16_t env, const char* name);
-constexpr uint16_t kNoVariable = 0xFFFF;
-extern "C" void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint16_t srcOff,
-                        uint16_t count);
+constexpr uint16_t NoVariable = 0xFFFF;
+extern "C" void FarCopy(uint16_t dstSeg, uint16_t dstOff, uint16_t srcSeg, uint16_t srcOff, uint16_t count);
 // Copies into our own segment.
 void CopyIn(void* dst, uint16_t seg, uint16_t off, uint16_t count);
 

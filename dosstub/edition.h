@@ -5,4 +5,4 @@
 #error "QUORIX_STUB_US must be 0 or 1"
 #endif
 
-constexpr bool kPassUsSwitch = QUORIX_STUB_US != 0;
+constexpr bool PassUsSwitch = QUORIX_STUB_US != 0;

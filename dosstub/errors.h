@@ -3,13 +3,13 @@
 
 // Error numbers as the C library numbers them.
 enum ErrorNumber {
-    kNoSuchFile = 2,       // ENOENT
-    kArgListTooBig = 7,    // E2BIG
-    kExecFormat = 8,       // ENOEXEC
-    kNoMemory = 12,        // ENOMEM
-    kPermission = 13,      // EACCES
-    kInvalidArgument = 22, // EINVAL
-    kTooManyFiles = 24,    // EMFILE
+    NoSuchFile = 2,       // ENOENT
+    ArgListTooBig = 7,    // E2BIG
+    ExecFormat = 8,       // ENOEXEC
+    NoMemory = 12,        // ENOMEM
+    Permission = 13,      // EACCES
+    InvalidArgument = 22, // EINVAL
+    TooManyFiles = 24,    // EMFILE
 };
 
 // The error number for the DOS error code of a file call.

@@ -33,5 +33,5 @@
 #define EXEC_PATH_SIZE 128
 
 // The error number ExecEnvironment (loader.S) returns when memory runs out:
-// kNoMemory (errors.h).
+// NoMemory (errors.h).
 #define EXEC_NO_MEMORY 12

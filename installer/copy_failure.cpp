@@ -26,8 +26,8 @@ static_assert(sizeof Opening + sizeof ToLabel + sizeof ReasonLabel + sizeof Clos
 // the system has none that fits.
 static void DescribeError(DWORD error)
 {
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                  Reason, ReasonCapacity, nullptr);
+    DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, Reason, ReasonCapacity, nullptr);
     if (length == 0) {
         wsprintfA(Reason, "Error %lu.", error);
         return;

@@ -37,7 +37,10 @@ static bool ShowDriveFreeSpace(char letter, HWND dialog)
     DriveFreeBytes = FreeBytesOfDrive(letter - '@');
     if (DriveFreeBytes == -1)
         return false;
-    wsprintfA(FreeSpaceLine, "%s %c: %dMb", LoadText(IDS_FREE_SPACE + CurrentLanguage), letter,
+    wsprintfA(FreeSpaceLine,
+              "%s %c: %dMb",
+              LoadText(IDS_FREE_SPACE + CurrentLanguage),
+              letter,
               static_cast<int>(DriveFreeBytes / 1048576));
     SendMessageA(GetDlgItem(dialog, IDC_FREE_SPACE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FreeSpaceLine));
     return true;

@@ -10,7 +10,7 @@ struct ProgressShared {
     HWND volatile progressWindow;    // published by the progress dialog while it initialises
     volatile DWORD progressThreadId; // ProgressThreadGone once the dialog has ended
     HANDLE progressThread;
-    LONG totalBytes;                 // the installing thread's own arithmetic
+    LONG totalBytes; // the installing thread's own arithmetic
     LONG copiedBytes;
 };
 

@@ -109,8 +109,8 @@ static void FitBarIntoWindow(HWND window)
         return;
     RECT outer;
     GetWindowRect(window, &outer);
-    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + extra, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(
+        window, nullptr, 0, 0, outer.right - outer.left + extra, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
     const int controls[] = {IDC_PROGRESS_STATUS, IDC_PROGRESS_CANCEL};
     for (int id : controls) {
         HWND control = GetDlgItem(window, id);

@@ -27,8 +27,7 @@ void ReadPatchPath()
     HasPatchPath = 0;
     GamePath[0] = '\0';
     // Full access for a read: the program has always opened the machine key so.
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH, 0, KEY_ALL_ACCESS, &SettingsKeyHandle) ==
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH, 0, KEY_ALL_ACCESS, &SettingsKeyHandle) == ERROR_SUCCESS) {
         HasPatchPath = 1;
         for (int i = 0; i < GamePathCapacity - 1; i++)
             GamePath[i] = ' ';
@@ -38,8 +37,8 @@ void ReadPatchPath()
         // leaves no room for the game's name, counts as no patch directory.
         DWORD type;
         DWORD length = GamePathCapacity - 1;
-        LONG status = RegQueryValueExA(SettingsKeyHandle, VALUE_PATCHPATH, nullptr, &type,
-                                       reinterpret_cast<BYTE*>(GamePath), &length);
+        LONG status = RegQueryValueExA(
+            SettingsKeyHandle, VALUE_PATCHPATH, nullptr, &type, reinterpret_cast<BYTE*>(GamePath), &length);
         if (status == ERROR_SUCCESS && length <= GamePathCapacity - 1)
             GamePath[length] = '\0';
         else
@@ -75,8 +74,8 @@ static void Start(const char* application, char* commandLine, const char* direct
 {
     // A failed start must not lose the record of a program that still runs.
     PROCESS_INFORMATION started;
-    if (CreateProcessA(application, commandLine, nullptr, nullptr, FALSE, 0, nullptr, directory,
-                       &ChildStartupInfo, &started))
+    if (CreateProcessA(
+            application, commandLine, nullptr, nullptr, FALSE, 0, nullptr, directory, &ChildStartupInfo, &started))
         ChildProcess = started;
 }
 

@@ -8,15 +8,20 @@ static void Reset(FileStream* stream, HANDLE handle)
 
 bool OpenStreamForReading(FileStream* stream, const char* path)
 {
-    Reset(stream, CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    Reset(stream,
+          CreateFileA(path,
+                      GENERIC_READ,
+                      FILE_SHARE_READ,
+                      nullptr,
+                      OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                      nullptr));
     return stream->handle != INVALID_HANDLE_VALUE;
 }
 
 bool CreateStreamForWriting(FileStream* stream, const char* path)
 {
-    Reset(stream, CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+    Reset(stream, CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return stream->handle != INVALID_HANDLE_VALUE;
 }
 

@@ -13,8 +13,8 @@ LONG CreateDataKey(HKEY root, const char* path, HKEY* key)
 {
     DWORD disposition;
     char keyClass[] = "DATA";
-    return RegCreateKeyExA(root, path, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key,
-                           &disposition);
+    return RegCreateKeyExA(
+        root, path, 0, keyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key, &disposition);
 }
 
 void OpenSettingsKey()
@@ -54,12 +54,10 @@ LONG WriteSettingValue(const char* name, DWORD value, int width)
     return RegSetValueExA(SettingsKeyHandle, name, 0, type, bytes, static_cast<DWORD>(width));
 }
 
-LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defaultValue,
-                      DWORD minimum, DWORD maximum)
+LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defaultValue, DWORD minimum, DWORD maximum)
 {
     DWORD length = static_cast<DWORD>(width);
-    LONG status = RegQueryValueExA(SettingsKeyHandle, name, nullptr, nullptr,
-                                   static_cast<BYTE*>(destination), &length);
+    LONG status = RegQueryValueExA(SettingsKeyHandle, name, nullptr, nullptr, static_cast<BYTE*>(destination), &length);
     if (status != ERROR_SUCCESS) {
         WriteSettingValue(name, defaultValue, width);
         PackLowBytes(destination, defaultValue, width);
@@ -85,8 +83,7 @@ static char StoredInstallDrive()
 {
     BYTE stored[2];
     DWORD length = sizeof stored;
-    if (RegQueryValueExA(SettingsKeyHandle, VALUE_INSTALLDRIVE, nullptr, nullptr, stored, &length) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(SettingsKeyHandle, VALUE_INSTALLDRIVE, nullptr, nullptr, stored, &length) != ERROR_SUCCESS ||
         length != 1 || stored[0] < 'A' || stored[0] > 'Z')
         return 'C';
     return static_cast<char>(stored[0]);

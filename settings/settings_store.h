@@ -41,8 +41,7 @@ LONG WriteSettingValue(const char* name, DWORD value, int width);
 // Reads `width` bytes into destination. An absent or oversized value takes the
 // default, in memory and in the registry; a stored 1, 2 or 4 bytes outside
 // minimum..maximum (unsigned) is repaired the same way.
-LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defaultValue,
-                      DWORD minimum, DWORD maximum);
+LONG ReadSettingValue(const char* name, void* destination, int width, DWORD defaultValue, DWORD minimum, DWORD maximum);
 
 void LoadSettings(LauncherSettings* settings);
 void SaveSettings(const LauncherSettings* settings);

@@ -53,7 +53,11 @@ void WriteUninstallEntry()
         return;
     const BYTE* name = reinterpret_cast<const BYTE*>(PRODUCT_DISPLAY_NAME);
     RegSetValueExA(entry, VALUE_DISPLAYNAME, 0, REG_SZ, name, sizeof PRODUCT_DISPLAY_NAME);
-    RegSetValueExA(entry, VALUE_UNINSTALLSTRING, 0, REG_SZ, reinterpret_cast<const BYTE*>(UninstallCommand),
+    RegSetValueExA(entry,
+                   VALUE_UNINSTALLSTRING,
+                   0,
+                   REG_SZ,
+                   reinterpret_cast<const BYTE*>(UninstallCommand),
                    static_cast<DWORD>(TextLength(UninstallCommand) + 1));
     RegCloseKey(entry);
 }

@@ -10,26 +10,31 @@
 //   TICKS   the BIOS tick count at its start
 #include "dos.h"
 
-namespace {
+constexpr int LineSize = 300;
+static char line[LineSize];
+static int used;
+static uint16_t report;
 
-constexpr int kLineSize = 300;
-char line[kLineSize];
-int used;
-uint16_t report;
-
-void Put(char c) {
-    if (used < kLineSize - 1) line[used++] = c;
+static void Put(char c)
+{
+    if (used < LineSize - 1)
+        line[used++] = c;
 }
 
-void PutText(const char* text) {
-    while (*text) Put(*text++);
+static void PutText(const char* text)
+{
+    while (*text)
+        Put(*text++);
 }
 
-void PutHex(uint32_t value, int digits) {
-    while (digits--) Put("0123456789ABCDEF"[(value >> (4 * digits)) & 15]);
+static void PutHex(uint32_t value, int digits)
+{
+    while (digits--)
+        Put("0123456789ABCDEF"[(value >> (4 * digits)) & 15]);
 }
 
-void EndLine() {
+static void EndLine()
+{
     Put('\n');
     line[used] = 0;
     DosWrite(report, line, used);
@@ -39,28 +44,33 @@ void EndLine() {
 }
 
 // Copies a far text into a buffer of `size` bytes.
-void FarText(char* buffer, int size, uint16_t seg, uint16_t off) {
+static void FarText(char* buffer, int size, uint16_t seg, uint16_t off)
+{
     int n = 0;
-    for (char c; n < size - 1 && (c = PeekByte(seg, off + n)); ++n) buffer[n] = c;
+    for (char c; n < size - 1 && (c = PeekByte(seg, off + n)); ++n)
+        buffer[n] = c;
     buffer[n] = 0;
 }
 
 // Creates the report file; the stub itself never writes a file, so this
 // call lives here rather than in its library.
-void CreateReport(const char* path) {
-    if (Dos(0x3C00, 0, 0, Offset(path))) report = dosRegs.ax;
+static void CreateReport(const char* path)
+{
+    if (Dos(0x3C00, 0, 0, Offset(path)))
+        report = dosRegs.ax;
 }
 
-}  // namespace
-
-extern "C" [[noreturn]] void DosMain(uint16_t psp) {
+extern "C" [[noreturn]] void DosMain(uint16_t psp)
+{
     uint32_t ticks = BiosTicks();
     uint16_t env = PeekWord(psp, 0x2C);
 
     static char path[128];
     uint16_t off = EnvFind(env, "REPORT=");
-    if (off != kNoVariable) FarText(path, sizeof path, env, off);
-    else CopyText(path, sizeof path, "C:\\STANDIN.TXT");
+    if (off != NoVariable)
+        FarText(path, sizeof path, env, off);
+    else
+        CopyText(path, sizeof path, "C:\\STANDIN.TXT");
     CreateReport(path);
 
     uint8_t length = PeekByte(psp, 0x80);
@@ -68,15 +78,18 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     PutHex(length, 2);
     EndLine();
     PutText("TAIL=");
-    for (int i = 0; i < length && i < 127; ++i) PutHex(PeekByte(psp, 0x81 + i), 2);
+    for (int i = 0; i < length && i < 127; ++i)
+        PutHex(PeekByte(psp, 0x81 + i), 2);
     EndLine();
     PutText("TEXT=[");
-    for (int i = 0; i < length && i < 127; ++i) Put(PeekByte(psp, 0x81 + i));
+    for (int i = 0; i < length && i < 127; ++i)
+        Put(PeekByte(psp, 0x81 + i));
     PutText("]");
     EndLine();
 
     off = 0;
-    while (PeekByte(env, off) || PeekByte(env, off + 1)) ++off;
+    while (PeekByte(env, off) || PeekByte(env, off + 1))
+        ++off;
     FarText(path, sizeof path, env, off + 4);
     PutText("SELF=");
     PutText(path);
@@ -85,13 +98,13 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     static const struct {
         const char* name;
         uint16_t value;
-    } kFields[] = {
+    } Fields[] = {
         {"PSP=", psp},
         {"PARENT=", PeekWord(psp, 0x16)},
         {"TOP=", PeekWord(psp, 0x02)},
         {"BLOCK=", PeekWord(psp - 1, 3)},
     };
-    for (const auto& f : kFields) {
+    for (const auto& f : Fields) {
         PutText(f.name);
         PutHex(f.value, 4);
         EndLine();
@@ -107,6 +120,7 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
 
     uint8_t code = 0;
     off = EnvFind(env, "RC=");
-    for (char c; off != kNoVariable && (c = PeekByte(env, off)) >= '0' && c <= '9'; ++off) code = code * 10 + (c - '0');
+    for (char c; off != NoVariable && (c = PeekByte(env, off)) >= '0' && c <= '9'; ++off)
+        code = code * 10 + (c - '0');
     DosExit(code);
 }

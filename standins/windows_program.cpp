@@ -17,31 +17,31 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-std::string OwnPath()
+static std::string OwnPath()
 {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     return std::string(path, n < sizeof path ? n : 0);
 }
 
-void AppendRecord(const std::string& file)
+static void AppendRecord(const std::string& file)
 {
     char directory[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof directory, directory);
-    std::string line = std::to_string(GetCurrentProcessId()) + "\t" + GetCommandLineA() + "\t" +
-                       directory + "\n";
-    HANDLE h = CreateFileA(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    std::string line = std::to_string(GetCurrentProcessId()) + "\t" + GetCommandLineA() + "\t" + directory + "\n";
+    HANDLE h = CreateFileA(file.c_str(),
+                           FILE_APPEND_DATA,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr,
+                           OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;
     WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     CloseHandle(h);
 }
-
-} // namespace
 
 int main()
 {

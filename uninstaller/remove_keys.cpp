@@ -18,8 +18,7 @@ static void DeleteKeyIfEmpty(HKEY rootKey, const char* path)
     char name[SubkeyNameCapacity];
     DWORD nameLength = SubkeyNameCapacity;
     // Only the status of the first subkey's enumeration counts.
-    LONG status =
-        RegEnumKeyExA(SettingsKeyHandle, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
+    LONG status = RegEnumKeyExA(SettingsKeyHandle, 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_NO_MORE_ITEMS)
         RegDeleteKeyA(rootKey, path);
     RegCloseKey(SettingsKeyHandle);

@@ -8,12 +8,13 @@
 #include "pe_image.h"
 #include "spliced_layout.h"
 
-namespace {
-
-Bytes Read(const std::string& path) {
+static Bytes Read(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+namespace {
 
 struct Built {
     int width;
@@ -22,11 +23,17 @@ struct Built {
 };
 
 // Its name, for the test list.
-void PrintTo(const Built& c, std::ostream* os) { *os << c.edition << c.width; }
+void PrintTo(const Built& c, std::ostream* os)
+{
+    *os << c.edition << c.width;
+}
 
 class BuiltExecutable : public ::testing::TestWithParam<Built> {};
 
-TEST_P(BuiltExecutable, BeginsWithTheStub) {
+} // namespace
+
+TEST_P(BuiltExecutable, BeginsWithTheStub)
+{
     const Built& b = GetParam();
     std::string path = std::string(BUILD_DIR) + "/win" + std::to_string(b.width) + "/" + b.edition + "/QUORIX.EXE";
     Bytes file = Read(path), stub = Read(b.stub);
@@ -42,10 +49,7 @@ TEST_P(BuiltExecutable, BeginsWithTheStub) {
 INSTANTIATE_TEST_SUITE_P(Editions, BuiltExecutable,
                          ::testing::Values(Built{32, "german", DOS_STUB}, Built{32, "english", DOS_STUB_ENGLISH},
                                            Built{32, "multilingual", DOS_STUB}, Built{64, "german", DOS_STUB},
-                                           Built{64, "english", DOS_STUB_ENGLISH},
-                                           Built{64, "multilingual", DOS_STUB}),
+                                           Built{64, "english", DOS_STUB_ENGLISH}, Built{64, "multilingual", DOS_STUB}),
                          [](const ::testing::TestParamInfo<Built>& info) {
                              return std::string(info.param.edition) + std::to_string(info.param.width);
                          });
-
-}  // namespace

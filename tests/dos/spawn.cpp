@@ -4,34 +4,38 @@
 // exits with the child's exit code; 255 when the child cannot be started.
 #include "dos.h"
 
+constexpr int TailArea = 128;
+static uint8_t tail[TailArea];
+static char program[128];
+
 namespace {
 
-constexpr int kTailArea = 128;
-uint8_t tail[kTailArea];
-char program[128];
-
 struct ExecBlock {
-    uint16_t environment;  // 0: a copy of ours
+    uint16_t environment; // 0: a copy of ours
     uint16_t tailOffset, tailSegment;
     uint16_t fcb1Offset, fcb1Segment, fcb2Offset, fcb2Segment;
 };
-ExecBlock block;
+
+} // namespace
+
+static ExecBlock block;
 
 extern "C" char _program_paragraphs[];
 
-}  // namespace
-
-extern "C" [[noreturn]] void DosMain(uint16_t psp) {
+extern "C" [[noreturn]] void DosMain(uint16_t psp)
+{
     uint16_t handle;
-    if (DosOpenRead("C:\\TAIL.BIN", &handle) != 0) DosExit(255);
-    DosRead(handle, tail, kTailArea);
+    if (DosOpenRead("C:\\TAIL.BIN", &handle) != 0)
+        DosExit(255);
+    DosRead(handle, tail, TailArea);
     DosClose(handle);
 
     // The program's name: our own tail without its blanks.
     int length = PeekByte(psp, 0x80), n = 0;
     for (int i = 0; i < length && n < 127; ++i) {
         char c = PeekByte(psp, 0x81 + i);
-        if (c != ' ') program[n++] = c;
+        if (c != ' ')
+            program[n++] = c;
     }
     program[n] = 0;
 
@@ -45,18 +49,18 @@ extern "C" [[noreturn]] void DosMain(uint16_t psp) {
     // DOS gives back only CS:IP and SS:SP after the child: the segment
     // registers are ours again from CS, everything else is lost.
     uint32_t ax = 0x4B00, bx = Offset(&block);
-    asm volatile(
-        "pushl %%ebp\n\t"
-        "int $0x21\n\t"
-        "sbbl %%eax, %%eax\n\t"
-        "popl %%ebp\n\t"
-        "movw %%cs, %%bx\n\t"
-        "movw %%bx, %%ds\n\t"
-        "movw %%bx, %%es"
-        : "+a"(ax), "+b"(bx)
-        : "d"(Offset(program))
-        : "ecx", "esi", "edi", "memory", "cc");
-    if (ax) DosExit(255);
+    asm volatile("pushl %%ebp\n\t"
+                 "int $0x21\n\t"
+                 "sbbl %%eax, %%eax\n\t"
+                 "popl %%ebp\n\t"
+                 "movw %%cs, %%bx\n\t"
+                 "movw %%bx, %%ds\n\t"
+                 "movw %%bx, %%es"
+                 : "+a"(ax), "+b"(bx)
+                 : "d"(Offset(program))
+                 : "ecx", "esi", "edi", "memory", "cc");
+    if (ax)
+        DosExit(255);
     Dos(0x4D00);
     DosExit(dosRegs.ax & 0xFF);
 }

@@ -13,12 +13,8 @@ std::string FromUnix(const std::string& unixPath)
     return p;
 }
 
-namespace {
-
-const char kReleaseEventName[] = "QuorixDriverStandInRelease";
-HANDLE releaseEvent = nullptr;
-
-} // namespace
+const char ReleaseEventName[] = "QuorixDriverStandInRelease";
+static HANDLE releaseEvent = nullptr;
 
 const char* const MainCaption = "Quorix for Windows 95";
 const char* const InstallCaption = "Quorix for Windows 95 Install";
@@ -26,16 +22,25 @@ const char* const ProgressCaption = "Quorix for Windows 95 Install Progress";
 
 // --- paths and files -------------------------------------------------------
 
-std::string WorkRoot() { return FromUnix(QUORIX_DRIVER_WORK); }
+std::string WorkRoot()
+{
+    return FromUnix(QUORIX_DRIVER_WORK);
+}
 
 std::string EditionExe(const std::string& edition)
 {
     return Join(FromUnix(QUORIX_BINARY_DIR), edition + "\\QUORIX.EXE");
 }
 
-std::string StandInExe() { return FromUnix(QUORIX_STANDIN); }
+std::string StandInExe()
+{
+    return FromUnix(QUORIX_STANDIN);
+}
 
-std::string WinPathOfDriveE() { return FromUnix(QUORIX_DRIVER_DRIVE_E); }
+std::string WinPathOfDriveE()
+{
+    return FromUnix(QUORIX_DRIVER_DRIVE_E);
+}
 
 std::string Join(const std::string& dir, const std::string& name)
 {
@@ -93,7 +98,10 @@ ScratchCd::ScratchCd(const std::string& r, const std::string& edition) : root(r)
     CopyTo(EditionExe(edition), Path("QUORIX.EXE"));
 }
 
-ScratchCd::~ScratchCd() { RemoveTree(root); }
+ScratchCd::~ScratchCd()
+{
+    RemoveTree(root);
+}
 
 // --- stand-in programs -----------------------------------------------------
 
@@ -101,7 +109,7 @@ void SetStandInMode(const std::string& exePath, bool hold, DWORD exitCode)
 {
     std::ofstream ctl(exePath + ".ctl", std::ios::trunc);
     if (hold)
-        ctl << "hold " << exitCode << " " << kReleaseEventName << "\n";
+        ctl << "hold " << exitCode << " " << ReleaseEventName << "\n";
     else
         ctl << "exit " << exitCode << "\n";
 }
@@ -122,7 +130,7 @@ std::vector<Record> Records(const std::string& exePath)
         size_t a = line.find('\t');
         size_t b = line.rfind('\t');
         if (a == std::string::npos || a == b)
-            continue;  // a line still being written
+            continue; // a line still being written
         Record r;
         r.pid = std::strtoul(line.substr(0, a).c_str(), nullptr, 10);
         r.commandLine = line.substr(a + 1, b - a - 1);
@@ -147,7 +155,7 @@ bool WaitForRecords(const std::string& exePath, size_t count, DWORD timeoutMs)
 void CreateReleaseEvent()
 {
     if (!releaseEvent)
-        releaseEvent = CreateEventA(nullptr, TRUE, FALSE, kReleaseEventName);
+        releaseEvent = CreateEventA(nullptr, TRUE, FALSE, ReleaseEventName);
     ResetEvent(releaseEvent);
 }
 
@@ -170,7 +178,7 @@ bool WaitForProcessEnd(DWORD pid, DWORD timeoutMs, DWORD* exitCode)
 {
     HANDLE h = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
     if (!h)
-        return true;  // already gone and reaped
+        return true; // already gone and reaped
     bool ended = WaitForSingleObject(h, timeoutMs) == WAIT_OBJECT_0;
     if (ended && exitCode)
         GetExitCodeProcess(h, exitCode);
@@ -214,8 +222,8 @@ std::string FirstWord(const std::string& commandLine, std::string* rest)
 
 // --- the launcher ----------------------------------------------------------
 
-bool Launcher::Start(const std::string& exePath, const std::string& directory,
-                     const std::string& arguments, const char* rawCommandLine)
+bool Launcher::Start(const std::string& exePath, const std::string& directory, const std::string& arguments,
+                     const char* rawCommandLine)
 {
     Kill();
     std::string line = rawCommandLine ? std::string(rawCommandLine) : "\"" + exePath + "\"";
@@ -225,16 +233,15 @@ bool Launcher::Start(const std::string& exePath, const std::string& directory,
     buffer.push_back('\0');
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    if (!CreateProcessA(exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.c_str(), &si, &process_)) {
+    if (!CreateProcessA(
+            exePath.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &si, &process_)) {
         process_ = PROCESS_INFORMATION{};
         return false;
     }
     return true;
 }
 
-bool Launcher::Open(const std::string& exePath, const std::string& directory,
-                    const std::string& arguments)
+bool Launcher::Open(const std::string& exePath, const std::string& directory, const std::string& arguments)
 {
     return Start(exePath, directory, arguments) && WaitForWindow(MainCaption);
 }
@@ -305,7 +312,10 @@ HWND Launcher::WaitForWindow(const char* caption, DWORD timeoutMs)
     return nullptr;
 }
 
-HWND Launcher::Item(int id) const { return window_ ? GetDlgItem(window_, id) : nullptr; }
+HWND Launcher::Item(int id) const
+{
+    return window_ ? GetDlgItem(window_, id) : nullptr;
+}
 
 std::wstring WindowText(HWND window)
 {
@@ -315,7 +325,10 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-std::wstring Launcher::Text(int id) const { return WindowText(Item(id)); }
+std::wstring Launcher::Text(int id) const
+{
+    return WindowText(Item(id));
+}
 
 int Launcher::Check(int id) const
 {
@@ -325,7 +338,10 @@ int Launcher::Check(int id) const
     return static_cast<int>(state);
 }
 
-bool Launcher::Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+bool Launcher::Enabled(int id) const
+{
+    return IsWindowEnabled(Item(id)) != FALSE;
+}
 
 bool Launcher::Click(int id) const
 {
@@ -337,15 +353,13 @@ bool Launcher::Click(int id) const
 bool Launcher::Command(int id) const
 {
     DWORD_PTR ignored;
-    return window_ &&
-           SendMessageTimeoutA(window_, WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &ignored);
+    return window_ && SendMessageTimeoutA(window_, WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &ignored);
 }
 
 bool Launcher::SysClose() const
 {
     DWORD_PTR ignored;
-    return window_ &&
-           SendMessageTimeoutA(window_, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_NORMAL, 10000, &ignored);
+    return window_ && SendMessageTimeoutA(window_, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_NORMAL, 10000, &ignored);
 }
 
 bool Launcher::Running() const
@@ -378,12 +392,12 @@ void Launcher::Kill()
 
 // --- registry --------------------------------------------------------------
 
-const char* const kSettingsKey = "Software\\Talvex\\Quorix\\1.00";
-const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorix";
+const char* const SettingsKey = "Software\\Talvex\\Quorix\\1.00";
+const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorix";
 
 void CleanRegistry()
 {
-    testreg::DeleteProductKeys("Software\\Talvex", kUninstallKey);
+    testreg::DeleteProductKeys("Software\\Talvex", UninstallKey);
 }
 
 void SetWineVersion(const char* version)
@@ -403,8 +417,8 @@ std::string RunWineUninstaller(const std::string& scratch, const std::string& ar
 {
     std::string out = Join(scratch, "uninstaller.txt");
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE file = CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(
+        out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "(no output file)";
     STARTUPINFOA si{};
@@ -424,8 +438,8 @@ std::string RunWineUninstaller(const std::string& scratch, const std::string& ar
     std::string line = "\"" + program + "\" " + arguments;
     std::vector<char> command(line.begin(), line.end());
     command.push_back('\0');
-    BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                  nullptr, &si, &pi);
+    BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
     CloseHandle(file);
     if (!started)
         return "(uninstaller.exe did not start)";

@@ -18,10 +18,10 @@ namespace drv {
 
 // The build passes Unix paths; Wine shows the Unix root as drive Z.
 std::string FromUnix(const std::string& unixPath);
-std::string WorkRoot();                          // scratch area of this build
+std::string WorkRoot(); // scratch area of this build
 std::string EditionExe(const std::string& edition);
 std::string StandInExe();
-std::string WinPathOfDriveE();          // the folder that drive E maps to
+std::string WinPathOfDriveE(); // the folder that drive E maps to
 std::string Join(const std::string& dir, const std::string& name);
 void MakeDirs(const std::string& dir);
 void RemoveTree(const std::string& dir);
@@ -33,7 +33,10 @@ bool FileExists(const std::string& path);
 struct ScratchCd {
     ScratchCd(const std::string& root, const std::string& edition);
     ~ScratchCd();
-    std::string Path(const std::string& relative) const { return Join(root, relative); }
+    std::string Path(const std::string& relative) const
+    {
+        return Join(root, relative);
+    }
     std::string root;
     ScratchCd(const ScratchCd&) = delete;
     ScratchCd& operator=(const ScratchCd&) = delete;
@@ -70,9 +73,9 @@ std::string FirstWord(const std::string& commandLine, std::string* rest = nullpt
 enum Control {
     // main dialog
     MainSetupDirectX = 100,
-    MainPlay = 102,         // "!! Quorix !!": starts the game
-    MainSaveAndQuit = 103,  // a command without a control
-    MainSound = 200,        // the five option check boxes, in this order
+    MainPlay = 102,        // "!! Quorix !!": starts the game
+    MainSaveAndQuit = 103, // a command without a control
+    MainSound = 200,       // the five option check boxes, in this order
     MainSpeech = 201,
     MainCinematics = 202,
     MainActionPan = 203,
@@ -92,7 +95,7 @@ enum Control {
     InstallStandard = 1004,
     InstallFull = 1005,
     InstallCancel = 1006,
-    InstallDriveC = 1010,   // then one button for each letter up to Z
+    InstallDriveC = 1010, // then one button for each letter up to Z
     // progress window
     ProgressStatus = 1200,
     ProgressCancel = 1201,
@@ -101,7 +104,10 @@ enum Control {
 };
 
 // The install dialog's button of a drive letter, 'C' to 'Z'.
-constexpr int InstallDrive(char letter) { return InstallDriveC + (letter - 'C'); }
+constexpr int InstallDrive(char letter)
+{
+    return InstallDriveC + (letter - 'C');
+}
 
 extern const char* const MainCaption;
 extern const char* const InstallCaption;
@@ -112,21 +118,29 @@ extern const char* const ProgressCaption;
 class Launcher {
 public:
     Launcher() = default;
-    ~Launcher() { Kill(); }
+    ~Launcher()
+    {
+        Kill();
+    }
     Launcher(const Launcher&) = delete;
     Launcher& operator=(const Launcher&) = delete;
 
     // Starts exePath with directory as current directory. The command line is
     // the quoted program path, then a blank and arguments when not empty;
     // rawCommandLine replaces all of it when given.
-    bool Start(const std::string& exePath, const std::string& directory,
-               const std::string& arguments = "", const char* rawCommandLine = nullptr);
+    bool Start(const std::string& exePath, const std::string& directory, const std::string& arguments = "",
+               const char* rawCommandLine = nullptr);
     // Start plus waiting for the main dialog.
-    bool Open(const std::string& exePath, const std::string& directory,
-              const std::string& arguments = "");
+    bool Open(const std::string& exePath, const std::string& directory, const std::string& arguments = "");
     HWND WaitForWindow(const char* caption, DWORD timeoutMs = 15000);
-    HWND window() const { return window_; }
-    DWORD pid() const { return process_.dwProcessId; }
+    HWND window() const
+    {
+        return window_;
+    }
+    DWORD pid() const
+    {
+        return process_.dwProcessId;
+    }
 
     // Presses the main dialog's Install button and waits for the install
     // dialog, asking every pollMs; null when it does not come.
@@ -136,9 +150,9 @@ public:
     std::wstring Text(int id) const;
     int Check(int id) const;
     bool Enabled(int id) const;
-    bool Click(int id) const;              // BM_CLICK, returns when handled
-    bool Command(int id) const;            // WM_COMMAND with the bare id
-    bool SysClose() const;                 // WM_SYSCOMMAND SC_CLOSE
+    bool Click(int id) const;   // BM_CLICK, returns when handled
+    bool Command(int id) const; // WM_COMMAND with the bare id
+    bool SysClose() const;      // WM_SYSCOMMAND SC_CLOSE
     bool Running() const;
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
     void Kill();
@@ -154,8 +168,7 @@ private:
 // scratch, and whileRunning once it has started; waits for it (at most
 // timeoutMs) and returns what it printed.
 std::string RunWineUninstaller(const std::string& scratch, const std::string& arguments,
-                               const std::function<void()>& whileRunning = nullptr,
-                               DWORD timeoutMs = 60000);
+                               const std::function<void()>& whileRunning = nullptr, DWORD timeoutMs = 60000);
 
 std::wstring WindowText(HWND window);
 // A top-level window of process pid with class "#32770" and this caption.
@@ -174,8 +187,8 @@ using testreg::WriteDword;
 using testreg::WriteString;
 using testreg::WriteValue;
 
-extern const char* const kSettingsKey;   // under HKCU, and the machine key under HKLM
-extern const char* const kUninstallKey;  // under HKLM
+extern const char* const SettingsKey;  // under HKCU, and the machine key under HKLM
+extern const char* const UninstallKey; // under HKLM
 
 // Removes every key the launcher reads or writes, under both roots.
 void CleanRegistry();

@@ -11,8 +11,7 @@
 
 // Names each case of a parameterised test after its table row's name.
 struct CaseName {
-    template <class Case>
-    std::string operator()(const testing::TestParamInfo<Case>& info) const
+    template <class Case> std::string operator()(const testing::TestParamInfo<Case>& info) const
     {
         return info.param.name;
     }

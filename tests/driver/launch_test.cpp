@@ -9,8 +9,8 @@ namespace {
 
 class Launching : public DriverTest {
 protected:
-    void OpenWithStandIns(const char* edition, bool holdGame = false, DWORD gameCode = 0,
-                          bool holdSetup = false, DWORD setupCode = 0)
+    void OpenWithStandIns(const char* edition, bool holdGame = false, DWORD gameCode = 0, bool holdSetup = false,
+                          DWORD setupCode = 0)
     {
         cd = std::make_unique<drv::ScratchCd>(drv::Join(scratch, "cd"), edition);
         game = cd->Path("quorix.exw");
@@ -37,12 +37,18 @@ struct GameLineCase {
     const char* commandLine;
 };
 
-const GameLineCase kGameLines[] = {
+} // namespace
+
+const GameLineCase GameLines[] = {
     {"Windowed", false, ".\\quorix.exw"},
     {"FullScreen", true, ".\\quorix.exw -f"},
 };
 
+namespace {
+
 class GameCommandLine : public Launching, public testing::WithParamInterface<GameLineCase> {};
+
+} // namespace
 
 TEST_P(GameCommandLine, StartsCdGameFromCdRoot)
 {
@@ -51,7 +57,7 @@ TEST_P(GameCommandLine, StartsCdGameFromCdRoot)
     if (c.fullScreen) {
         ASSERT_TRUE(launcher.Click(drv::MainFullScreen));
     }
-    drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::kUninstallKey);
+    drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::UninstallKey);
     ASSERT_TRUE(launcher.Click(drv::MainPlay));
     ASSERT_TRUE(drv::WaitForRecords(game, 1));
     std::vector<drv::Record> r = drv::Records(game);
@@ -59,29 +65,30 @@ TEST_P(GameCommandLine, StartsCdGameFromCdRoot)
     EXPECT_EQ(r[0].commandLine, c.commandLine);
     EXPECT_EQ(r[0].directory, cd->root);
     // The game button saves before it starts.
-    EXPECT_TRUE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+    EXPECT_TRUE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::UninstallKey));
     EXPECT_TRUE(drv::Records(setup).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(, GameCommandLine, testing::ValuesIn(kGameLines), CaseName());
+INSTANTIATE_TEST_SUITE_P(, GameCommandLine, testing::ValuesIn(GameLines), CaseName());
 
 TEST_F(Launching, DirectXSetupStartsInItsDirectoryWithoutArguments)
 {
     OpenWithStandIns("multilingual");
-    ASSERT_TRUE(launcher.Click(drv::MainFullScreen));  // full screen is the game's alone
-    drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::kUninstallKey);
+    ASSERT_TRUE(launcher.Click(drv::MainFullScreen)); // full screen is the game's alone
+    drv::DeleteKey(HKEY_LOCAL_MACHINE, drv::UninstallKey);
     ASSERT_TRUE(launcher.Click(drv::MainSetupDirectX));
     ASSERT_TRUE(drv::WaitForRecords(setup, 1));
     std::vector<drv::Record> r = drv::Records(setup);
     ASSERT_EQ(r.size(), 1u);
     std::string rest;
-    EXPECT_EQ(drv::FirstWord(r[0].commandLine, &rest), "directx\\dxsetup.exe")
-        << r[0].commandLine;
+    EXPECT_EQ(drv::FirstWord(r[0].commandLine, &rest), "directx\\dxsetup.exe") << r[0].commandLine;
     EXPECT_EQ(rest, "") << r[0].commandLine;
     EXPECT_EQ(r[0].directory, cd->Path("directx"));
-    EXPECT_TRUE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+    EXPECT_TRUE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::UninstallKey));
     EXPECT_TRUE(drv::Records(game).empty());
 }
+
+namespace {
 
 // Whichever program runs, both buttons are refused; once it has ended the
 // next press starts.
@@ -90,9 +97,15 @@ struct GuardCase {
     bool gameFirst;
 };
 
-const GuardCase kGuardCases[] = {{"GameRunning", true}, {"SetupRunning", false}};
+} // namespace
+
+const GuardCase GuardCases[] = {{"GameRunning", true}, {"SetupRunning", false}};
+
+namespace {
 
 class StartGuard : public Launching, public testing::WithParamInterface<GuardCase> {};
+
+} // namespace
 
 TEST_P(StartGuard, BlocksBothButtonsUntilProgramEnds)
 {
@@ -122,7 +135,9 @@ TEST_P(StartGuard, BlocksBothButtonsUntilProgramEnds)
     EXPECT_TRUE(drv::WaitForRecords(first, 2));
 }
 
-INSTANTIATE_TEST_SUITE_P(, StartGuard, testing::ValuesIn(kGuardCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(, StartGuard, testing::ValuesIn(GuardCases), CaseName());
+
+namespace {
 
 // An exit code of 259 cannot be told from a running program: no start
 // happens again in this run. Any other code lets the next start go ahead.
@@ -132,12 +147,18 @@ struct ExitCodeCase {
     bool startsAgain;
 };
 
-const ExitCodeCase kExitCodes[] = {
+} // namespace
+
+const ExitCodeCase ExitCodes[] = {
     {"Code1", 1, true},
     {"Code259", 259, false},
 };
 
+namespace {
+
 class EndedProgram : public Launching, public testing::WithParamInterface<ExitCodeCase> {};
+
+} // namespace
 
 TEST_P(EndedProgram, ExitCodeDecidesNextStart)
 {
@@ -159,7 +180,7 @@ TEST_P(EndedProgram, ExitCodeDecidesNextStart)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, EndedProgram, testing::ValuesIn(kExitCodes), CaseName());
+INSTANTIATE_TEST_SUITE_P(, EndedProgram, testing::ValuesIn(ExitCodes), CaseName());
 
 // Nothing to start: the press passes silently and the dialog carries on.
 TEST_F(Launching, MissingProgramsLeaveDialogRunning)
@@ -174,5 +195,3 @@ TEST_F(Launching, MissingProgramsLeaveDialogRunning)
     ASSERT_TRUE(launcher.Click(drv::MainPlay));
     EXPECT_TRUE(drv::WaitForRecords(cd->Path("quorix.exw"), 1));
 }
-
-} // namespace

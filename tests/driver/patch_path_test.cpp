@@ -11,13 +11,15 @@ enum class Expect { CdGame, PatchGame, NamedInCdRoot };
 struct PatchCase {
     const char* name;
     Stored stored;
-    size_t length;      // String, Binary: characters of the path, backslash included
-    DWORD dword;        // Dword: the value
+    size_t length; // String, Binary: characters of the path, backslash included
+    DWORD dword;   // Dword: the value
     Expect expect;
-    const char* named;  // NamedInCdRoot: the file the bytes name
+    const char* named; // NamedInCdRoot: the file the bytes name
 };
 
-const PatchCase kPatchCases[] = {
+} // namespace
+
+const PatchCase PatchCases[] = {
     {"NoMachineKey", Stored::NoKey, 0, 0, Expect::CdGame, nullptr},
     {"KeyWithoutValue", Stored::NoValue, 0, 0, Expect::CdGame, nullptr},
     {"Empty", Stored::String, 0, 0, Expect::CdGame, nullptr},
@@ -36,7 +38,7 @@ const PatchCase kPatchCases[] = {
 
 // A directory under the work area whose path, trailing backslash included,
 // has exactly `length` characters.
-std::string PathOfLength(size_t length)
+static std::string PathOfLength(size_t length)
 {
     std::string base = drv::Join(drv::WorkRoot(), "pp\\");
     if (length < base.size() + 2)
@@ -44,7 +46,11 @@ std::string PathOfLength(size_t length)
     return base + std::string(length - base.size() - 1, 'x') + "\\";
 }
 
+namespace {
+
 class PatchPath : public DriverTest, public testing::WithParamInterface<PatchCase> {};
+
+} // namespace
 
 TEST_P(PatchPath, GameStartsFromUsablePatchOrCd)
 {
@@ -66,27 +72,43 @@ TEST_P(PatchPath, GameStartsFromUsablePatchOrCd)
     if (c.named)
         StandIn(named);
 
-    const char* key = drv::kSettingsKey;
+    const char* key = drv::SettingsKey;
     switch (c.stored) {
-    case Stored::NoKey: break;
-    case Stored::NoValue: drv::WriteDword(HKEY_LOCAL_MACHINE, key, "Other", 1); break;
-    case Stored::String: drv::WriteString(HKEY_LOCAL_MACHINE, key, "PatchPath", patchDir); break;
-    case Stored::Binary:
-        drv::WriteValue(HKEY_LOCAL_MACHINE, key, "PatchPath", REG_BINARY, patchDir.data(),
-                        static_cast<DWORD>(patchDir.size()));
+    case Stored::NoKey:
         break;
-    case Stored::Dword: drv::WriteDword(HKEY_LOCAL_MACHINE, key, "PatchPath", c.dword); break;
+    case Stored::NoValue:
+        drv::WriteDword(HKEY_LOCAL_MACHINE, key, "Other", 1);
+        break;
+    case Stored::String:
+        drv::WriteString(HKEY_LOCAL_MACHINE, key, "PatchPath", patchDir);
+        break;
+    case Stored::Binary:
+        drv::WriteValue(
+            HKEY_LOCAL_MACHINE, key, "PatchPath", REG_BINARY, patchDir.data(), static_cast<DWORD>(patchDir.size()));
+        break;
+    case Stored::Dword:
+        drv::WriteDword(HKEY_LOCAL_MACHINE, key, "PatchPath", c.dword);
+        break;
     }
 
     ASSERT_TRUE(launcher.Open(cd.Path("QUORIX.EXE"), cd.root));
-    ASSERT_TRUE(launcher.Click(drv::MainFullScreen));  // full screen: " -f" stands behind the name
+    ASSERT_TRUE(launcher.Click(drv::MainFullScreen)); // full screen: " -f" stands behind the name
     ASSERT_TRUE(launcher.Click(drv::MainPlay));
 
     std::string started, line;
     switch (c.expect) {
-    case Expect::CdGame: started = cdGame; line = ".\\quorix.exw -f"; break;
-    case Expect::PatchGame: started = patchDir + "quorix.exw"; line = started + " -f"; break;
-    case Expect::NamedInCdRoot: started = named; line = std::string(c.named) + " -f"; break;
+    case Expect::CdGame:
+        started = cdGame;
+        line = ".\\quorix.exw -f";
+        break;
+    case Expect::PatchGame:
+        started = patchDir + "quorix.exw";
+        line = started + " -f";
+        break;
+    case Expect::NamedInCdRoot:
+        started = named;
+        line = std::string(c.named) + " -f";
+        break;
     }
     ASSERT_TRUE(drv::WaitForRecords(started, 1)) << "not started: " << started;
     std::vector<drv::Record> r = drv::Records(started);
@@ -107,6 +129,4 @@ TEST_P(PatchPath, GameStartsFromUsablePatchOrCd)
         drv::RemoveTree(patchDir);
 }
 
-INSTANTIATE_TEST_SUITE_P(, PatchPath, testing::ValuesIn(kPatchCases), CaseName());
-
-} // namespace
+INSTANTIATE_TEST_SUITE_P(, PatchPath, testing::ValuesIn(PatchCases), CaseName());

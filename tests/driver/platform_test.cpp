@@ -7,8 +7,14 @@ namespace {
 // Restores Windows 95 also when the test fails half-way (the fixture does it
 // again in TearDown, and before the next test).
 struct WineVersionGuard {
-    explicit WineVersionGuard(const char* version) { drv::SetWineVersion(version); }
-    ~WineVersionGuard() { drv::SetWineVersion("win95"); }
+    explicit WineVersionGuard(const char* version)
+    {
+        drv::SetWineVersion(version);
+    }
+    ~WineVersionGuard()
+    {
+        drv::SetWineVersion("win95");
+    }
 };
 
 struct RefusalCase {
@@ -17,16 +23,22 @@ struct RefusalCase {
     const char* arguments;
 };
 
-const RefusalCase kRefusals[] = {
+} // namespace
+
+const RefusalCase Refusals[] = {
     {"WinXpLauncher", "winxp", ""},
     {"WinXpUninstall", "winxp", "-uninstall"},
     {"Win2000Launcher", "win2k", ""},
     {"Win7Uninstall", "win7", "-uninstall"},
 };
 
+namespace {
+
 class PlatformRefusal : public DriverTest, public testing::WithParamInterface<RefusalCase> {};
 
-std::wstring StaticText(HWND box)
+} // namespace
+
+static std::wstring StaticText(HWND box)
 {
     std::wstring text;
     EnumChildWindows(
@@ -70,27 +82,31 @@ TEST_P(PlatformRefusal, ErrorBoxThenExitZero)
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(drv::FindDialog(launcher.pid(), drv::MainCaption), nullptr);
     // Nothing but the box: no settings read or written yet.
-    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::SettingsKey));
 
     ASSERT_TRUE(launcher.Click(IDOK));
     DWORD status = 1234;
     ASSERT_TRUE(launcher.WaitForExit(5000, &status));
     EXPECT_EQ(status, 0u);
-    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
-    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::SettingsKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::UninstallKey));
 }
 
-INSTANTIATE_TEST_SUITE_P(, PlatformRefusal, testing::ValuesIn(kRefusals), CaseName());
+INSTANTIATE_TEST_SUITE_P(, PlatformRefusal, testing::ValuesIn(Refusals), CaseName());
+
+namespace {
 
 // Exactly "-uninstall" selects the uninstall mode; anything else starts the
 // launcher. The quoted program name of the command line is not part of it.
 struct DispatchCase {
     const char* name;
-    const char* arguments;  // behind the quoted program path and one blank
+    const char* arguments; // behind the quoted program path and one blank
     bool launcher;
 };
 
-const DispatchCase kDispatch[] = {
+} // namespace
+
+const DispatchCase DispatchCases[] = {
     {"NoArgument", "", true},
     {"Uninstall", "-uninstall", false},
     {"UninstallAfterBlanks", "   -uninstall", false},
@@ -100,7 +116,11 @@ const DispatchCase kDispatch[] = {
     {"OtherArgument", "-f", true},
 };
 
+namespace {
+
 class Dispatch : public DriverTest, public testing::WithParamInterface<DispatchCase> {};
+
+} // namespace
 
 TEST_P(Dispatch, ArgumentChoosesMode)
 {
@@ -112,7 +132,7 @@ TEST_P(Dispatch, ArgumentChoosesMode)
     ASSERT_TRUE(launcher.Start(cd.Path("QUORIX.EXE"), cd.root, "", line.c_str()));
     if (c.launcher) {
         EXPECT_NE(launcher.WaitForWindow(drv::MainCaption), nullptr);
-        EXPECT_TRUE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+        EXPECT_TRUE(drv::KeyExists(HKEY_CURRENT_USER, drv::SettingsKey));
     } else {
         // The uninstall mode asks its question and nothing of the launcher
         // is set up; Cancel ends it with status 0.
@@ -123,10 +143,8 @@ TEST_P(Dispatch, ArgumentChoosesMode)
         DWORD status = 1234;
         ASSERT_TRUE(launcher.WaitForExit(10000, &status));
         EXPECT_EQ(status, 0u);
-        EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::kSettingsKey));
+        EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, drv::SettingsKey));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(, Dispatch, testing::ValuesIn(kDispatch), CaseName());
-
-} // namespace
+INSTANTIATE_TEST_SUITE_P(, Dispatch, testing::ValuesIn(DispatchCases), CaseName());

@@ -13,9 +13,7 @@
 
 #include "driver.h"
 
-namespace {
-
-int Fail(const char* what)
+static int Fail(const char* what)
 {
     std::printf("%s did not come\n", what);
     std::fflush(stdout);
@@ -23,7 +21,7 @@ int Fail(const char* what)
 }
 
 // Until the progress window has named this many files.
-bool WaitForFiles(HWND progress, int files)
+static bool WaitForFiles(HWND progress, int files)
 {
     std::string last;
     int seen = 0;
@@ -38,8 +36,6 @@ bool WaitForFiles(HWND progress, int files)
     }
     return false;
 }
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -62,8 +58,8 @@ int main(int argc, char** argv)
                 return Fail("the progress window");
             // The copy runs on the main dialog's thread; the progress window
             // has a thread of its own and still paints.
-            HANDLE copying = OpenThread(THREAD_SUSPEND_RESUME, FALSE,
-                                        GetWindowThreadProcessId(launcher.window(), nullptr));
+            HANDLE copying =
+                OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(launcher.window(), nullptr));
             if (copying == nullptr || SuspendThread(copying) == static_cast<DWORD>(-1))
                 return Fail("the held install");
             RedrawWindow(progress, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

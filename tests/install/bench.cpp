@@ -20,14 +20,14 @@
 #include "installer/progress_thread.h"
 #include "launcher/app.h"
 
-namespace {
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
+static double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
+
+namespace {
 
 struct InstallTimes {
     double seconds = 0; // from the level's click until the progress thread has ended
@@ -35,8 +35,10 @@ struct InstallTimes {
     SIZE_T peak = 0;    // the launcher's peak working set
 };
 
+} // namespace
+
 // Installs one level; false when a step did not come.
-bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTimes* times)
+static bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTimes* times)
 {
     drv::RemoveTree(std::string(1, drive) + ":\\TALVEX");
     drv::Launcher launcher;
@@ -77,16 +79,22 @@ bool TimedInstall(const std::string& cd, char drive, int levelButton, InstallTim
 }
 
 // The Full level's pairs.
-const char* const FullPairs[][2] = {
-    {"GAMEGFX\\", "*.*"},       {"EDITOR\\ZONEA\\", "MI*.*"}, {"EDITOR\\ZONEB\\", "MI*.*"},
-    {"EDITOR\\ZONEC\\", "MI*.*"}, {"EDITOR\\ZONED\\", "MI*.*"}, {"EDITOR\\ZONEE\\", "MI*.*"},
-    {"EDITOR\\ZONEF\\", "MI*.*"}, {"SOUND\\MIDI\\", "*.*"},     {"SOUND\\SFX\\", "*.*"},
+static const char* const FullPairs[][2] = {
+    {"GAMEGFX\\", "*.*"},
+    {"EDITOR\\ZONEA\\", "MI*.*"},
+    {"EDITOR\\ZONEB\\", "MI*.*"},
+    {"EDITOR\\ZONEC\\", "MI*.*"},
+    {"EDITOR\\ZONED\\", "MI*.*"},
+    {"EDITOR\\ZONEE\\", "MI*.*"},
+    {"EDITOR\\ZONEF\\", "MI*.*"},
+    {"SOUND\\MIDI\\", "*.*"},
+    {"SOUND\\SFX\\", "*.*"},
     {"SOUND\\SPEECH\\", "*.*"},
 };
 
 // The Full level's files copied file by file with CopyFileA, in the order
 // the install finds them; their sizes go to sizes.
-double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DWORD>* sizes)
+static double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DWORD>* sizes)
 {
     sizes->clear();
     drv::RemoveTree(to);
@@ -102,7 +110,8 @@ double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DW
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 continue;
-            CopyFileA(drv::Join(cd, std::string(pair[0]) + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
+            CopyFileA(
+                drv::Join(cd, std::string(pair[0]) + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
             sizes->push_back(found.nFileSizeLow);
         } while (FindNextFileA(search, &found));
         FindClose(search);
@@ -115,7 +124,7 @@ double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DW
 // makes: one request per 64 KiB chunk read, the last short one included (a
 // file of a whole number of chunks ends with an empty read), and a drawing
 // whenever the bar has moved since the last one, by the copy's own arithmetic.
-void CountProtocol(const std::vector<DWORD>& sizes, long* requests, long* drawings)
+static void CountProtocol(const std::vector<DWORD>& sizes, long* requests, long* drawings)
 {
     LONG total = 0;
     for (DWORD size : sizes)
@@ -140,6 +149,8 @@ void CountProtocol(const std::vector<DWORD>& sizes, long* requests, long* drawin
     }
 }
 
+namespace {
+
 struct ProtocolCosts {
     double createMs = 0;  // thread started until its dialog has published its window
     double endMs = 0;     // end message sent until the thread has gone
@@ -147,8 +158,10 @@ struct ProtocolCosts {
     double drawUs = 0;    // what one drawing of the bar adds to a request
 };
 
+} // namespace
+
 // The costs, on the program's own progress window in this process.
-bool MeasureProtocol(ProtocolCosts* costs)
+static bool MeasureProtocol(ProtocolCosts* costs)
 {
     AppInstance = GetModuleHandleA(nullptr);
     const int windows = 20, requests = 2000;
@@ -193,8 +206,6 @@ bool MeasureProtocol(ProtocolCosts* costs)
     return true;
 }
 
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (argc != 4) {
@@ -217,8 +228,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench: the progress window did not come\n");
         return 1;
     }
-    double protocol = (requests * costs.requestUs + drawings * costs.drawUs) / 1e6 +
-                      (costs.createMs + costs.endMs) / 1e3;
+    double protocol =
+        (requests * costs.requestUs + drawings * costs.drawUs) / 1e6 + (costs.createMs + costs.endMs) / 1e3;
     std::printf("install_minimum_seconds %.3f\n", minimum.seconds);
     std::printf("install_full_seconds %.3f\n", full.seconds);
     std::printf("install_full_progress_window_seconds %.3f\n", full.copying);

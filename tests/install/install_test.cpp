@@ -10,13 +10,11 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+static const char* const InstallCaption = "Quorix for Windows 95 Install";
+static const char* const ProgressCaption = "Quorix for Windows 95 Install Progress";
+static const char* const StoppedCaption = "Quorix for Windows 95 Install Stopped";
 
-const char* const InstallCaption = "Quorix for Windows 95 Install";
-const char* const ProgressCaption = "Quorix for Windows 95 Install Progress";
-const char* const StoppedCaption = "Quorix for Windows 95 Install Stopped";
-
-void WriteData(const std::string& path, size_t size, char seed)
+static void WriteData(const std::string& path, size_t size, char seed)
 {
     fs::create_directories(fs::path(path).parent_path());
     std::string bytes(size, '\0');
@@ -25,13 +23,13 @@ void WriteData(const std::string& path, size_t size, char seed)
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(size));
 }
 
-std::string ReadWhole(const fs::path& path)
+static std::string ReadWhole(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-std::map<std::string, std::string> FilesUnder(const std::string& root)
+static std::map<std::string, std::string> FilesUnder(const std::string& root)
 {
     std::map<std::string, std::string> files;
     if (fs::exists(root))
@@ -41,7 +39,7 @@ std::map<std::string, std::string> FilesUnder(const std::string& root)
     return files;
 }
 
-bool WaitUntilGone(HWND window, DWORD timeoutMs = 120000)
+static bool WaitUntilGone(HWND window, DWORD timeoutMs = 120000)
 {
     for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
         if (!IsWindow(window) || !IsWindowVisible(window))
@@ -51,7 +49,7 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs = 120000)
     return false;
 }
 
-std::string ItemText(HWND dialog, int id)
+static std::string ItemText(HWND dialog, int id)
 {
     char text[256] = "";
     GetWindowTextA(GetDlgItem(dialog, id), text, sizeof text);
@@ -61,20 +59,23 @@ std::string ItemText(HWND dialog, int id)
 // INSTALLDRIVE once the install has stored it. The main dialog may answer a
 // message before that: its thread still takes messages while it ends the
 // progress window, which a cancel may have closed a moment before.
-std::vector<BYTE> StoredDrive()
+static std::vector<BYTE> StoredDrive()
 {
     drv::Value drive;
     for (int i = 0; i < 500 && !drive.present; i++, Sleep(10))
-        drive = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE");
+        drive = drv::ReadValue(HKEY_CURRENT_USER, drv::SettingsKey, "INSTALLDRIVE");
     return drive.data;
 }
 
-void Post(HWND window, int command) { PostMessageA(window, WM_COMMAND, command, 0); }
+static void Post(HWND window, int command)
+{
+    PostMessageA(window, WM_COMMAND, command, 0);
+}
 
 // The copy-failure message of process pid once it shows, answered with OK:
 // its text, and the texts of its buttons after "|" ("text|OK|" for one OK
 // button). Empty when none came.
-std::string AnswerCopyFailure(DWORD pid)
+static std::string AnswerCopyFailure(DWORD pid)
 {
     HWND message = drv::WaitForDialog(pid, StoppedCaption, 10000);
     if (message == nullptr)
@@ -95,7 +96,7 @@ std::string AnswerCopyFailure(DWORD pid)
 }
 
 // The file a copy-failure text names.
-std::string NamedFile(const std::string& text)
+static std::string NamedFile(const std::string& text)
 {
     size_t at = text.find("File: ");
     if (at == std::string::npos)
@@ -105,19 +106,22 @@ std::string NamedFile(const std::string& text)
 }
 
 // The message's text for a file, its destination and the system's reason.
-std::string CopyFailureText(const std::string& file, const std::string& to, const std::string& reason)
+static std::string CopyFailureText(const std::string& file, const std::string& to, const std::string& reason)
 {
     return "The install stopped because a file could not be copied.\n\nFile: " + file + "\nTo: " + to +
            "\nReason: " + reason + "\n\nThe files copied before it were kept.";
 }
 
 // A file or folder of the tests' work area, which drives.sh prepares.
-std::string DriveOfWork(const char* name) { return drv::FromUnix(std::string(QUORIX_INSTALL_WORK) + "/" + name); }
+static std::string DriveOfWork(const char* name)
+{
+    return drv::FromUnix(std::string(QUORIX_INSTALL_WORK) + "/" + name);
+}
 
 // Processor time that the Unix process of a Wine program has used, in
 // milliseconds, or -1 when it is not found. Wine gives no times of other
 // processes; /proc does, and shows the program's Windows path as its name.
-long UnixProcessorMilliseconds(const std::string& programPath)
+static long UnixProcessorMilliseconds(const std::string& programPath)
 {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
@@ -147,6 +151,8 @@ long UnixProcessorMilliseconds(const std::string& programPath)
     FindClose(search);
     return result;
 }
+
+namespace {
 
 class Install : public DriverTest {
 protected:
@@ -186,9 +192,15 @@ protected:
     bool levelEnabled = false;
 };
 
+} // namespace
+
 const std::map<std::string, size_t> Data = {
-    {"GAMEGFX\\INTRO.SMK", 6000000}, {"GAMEGFX\\PALETTE.PAL", 70000},   {"GAMEGFX\\OLD\\X.SMK", 100},
-    {"EDITOR\\ZONEB\\MIX.DAT", 900000}, {"EDITOR\\ZONEB\\README.TXT", 10}, {"SOUND\\SFX\\BOOM.WAV", 3000000},
+    {"GAMEGFX\\INTRO.SMK", 6000000},
+    {"GAMEGFX\\PALETTE.PAL", 70000},
+    {"GAMEGFX\\OLD\\X.SMK", 100},
+    {"EDITOR\\ZONEB\\MIX.DAT", 900000},
+    {"EDITOR\\ZONEB\\README.TXT", 10},
+    {"SOUND\\SFX\\BOOM.WAV", 3000000},
     {"SOUND\\SPEECH\\HI.WAV", 65536},
 };
 
@@ -211,8 +223,11 @@ TEST_F(Install, FullLevelOnAnotherDriveCopiesTheTreeByteForByte)
     EXPECT_EQ(drv::FindDialog(launcher.pid(), "Quorix for Windows 95 Install"), nullptr) << "no message";
 
     std::map<std::string, std::string> expected;
-    for (const char* name : {"GAMEGFX\\INTRO.SMK", "GAMEGFX\\PALETTE.PAL", "EDITOR\\ZONEB\\MIX.DAT",
-                             "SOUND\\SFX\\BOOM.WAV", "SOUND\\SPEECH\\HI.WAV"})
+    for (const char* name : {"GAMEGFX\\INTRO.SMK",
+                             "GAMEGFX\\PALETTE.PAL",
+                             "EDITOR\\ZONEB\\MIX.DAT",
+                             "SOUND\\SFX\\BOOM.WAV",
+                             "SOUND\\SPEECH\\HI.WAV"})
         expected[name] = ReadWhole(cd->Path(name));
     std::map<std::string, std::string> installed = FilesUnder(drv::Join(driveI, "TALVEX\\QUORIX"));
     EXPECT_TRUE(installed == expected) << installed.size() << " files installed";
@@ -347,5 +362,3 @@ TEST_F(Install, UnreadableFileIsRetriedWithoutSpinningUntilCancel)
     DeleteFileA(program.c_str());
     drv::RemoveTree(drv::Join(driveI, "TALVEX"));
 }
-
-} // namespace

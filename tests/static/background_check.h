@@ -8,8 +8,8 @@
 #include "dib.h"
 
 // The picture's fixed size; the checks below assume it.
-const int kBackgroundWidth = 548;
-const int kBackgroundHeight = 371;
+const int BackgroundWidth = 548;
+const int BackgroundHeight = 371;
 
 // One line per difference. `twoPanels`: the Multilingual edition's picture,
 // with a second panel above the first.

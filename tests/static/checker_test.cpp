@@ -20,7 +20,10 @@ namespace {
 
 class Fixture : public testing::Test {
 protected:
-    void SetUp() override { Load(FIXTURE_EXE); }
+    void SetUp() override
+    {
+        Load(FIXTURE_EXE);
+    }
 
     void Load(const char* path)
     {
@@ -40,7 +43,7 @@ protected:
 
     const Bytes& Dialog(const std::u16string& name)
     {
-        auto found = FindResources(resources_, ResourceId(kRtDialog), ResourceString(name));
+        auto found = FindResources(resources_, ResourceId(RtDialog), ResourceString(name));
         EXPECT_EQ(found.size(), 1u);
         static const Bytes none;
         return found.empty() ? none : found[0]->data;
@@ -50,7 +53,9 @@ protected:
     std::vector<ResourceEntry> resources_;
 };
 
-bool Contains(const std::vector<std::string>& lines, const std::string& line)
+} // namespace
+
+static bool Contains(const std::vector<std::string>& lines, const std::string& line)
 {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -68,8 +73,9 @@ TEST_F(Fixture, ImportsOutsideWindows95AreNamed)
 {
     std::vector<std::string> problems;
     ASSERT_NO_FATAL_FAILURE(ReadImportProblems(problems));
-    EXPECT_TRUE(Contains(problems, "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
-                                   "KERNEL32.DLL"))
+    EXPECT_TRUE(Contains(problems,
+                         "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
+                         "KERNEL32.DLL"))
         << Lines(problems);
     EXPECT_TRUE(Contains(problems, "imports from msvcrt.dll, which is not one of the system's four DLLs"))
         << Lines(problems);
@@ -104,8 +110,9 @@ TEST_F(Fixture, Pe32PlusRead)
     EXPECT_EQ(image_.subsystem, 2);
     std::vector<std::string> problems;
     ASSERT_NO_FATAL_FAILURE(ReadImportProblems(problems));
-    EXPECT_TRUE(Contains(problems, "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
-                                   "KERNEL32.DLL"))
+    EXPECT_TRUE(Contains(problems,
+                         "KERNEL32.dll!GetDiskFreeSpaceExA: not on the list of Windows 95 functions of "
+                         "KERNEL32.DLL"))
         << Lines(problems);
     DialogTemplate dialog;
     std::string error;
@@ -159,8 +166,8 @@ TEST_F(Fixture, StringsDecodedAndCompared)
 
     strings[603] = u"Francais";
     differences = CompareStrings(strings, ExpectedStrings());
-    EXPECT_TRUE(Contains(differences,
-                         "string 603 (row 600, Francais): \"Fran<U+00E7>ais\" expected, \"Francais\" found"));
+    EXPECT_TRUE(
+        Contains(differences, "string 603 (row 600, Francais): \"Fran<U+00E7>ais\" expected, \"Francais\" found"));
 }
 
 // The list itself: every function the program is meant to call is on it, and
@@ -172,33 +179,73 @@ TEST(Windows95List, HoldsTheProgramsFunctionsAndNoLaterOnes)
         const char* name;
     };
     const Function used[] = {
-        {"KERNEL32.DLL", "CreateDirectoryA"}, {"KERNEL32.DLL", "CreateProcessA"}, {"KERNEL32.DLL", "CreateThread"},
-        {"KERNEL32.DLL", "DeleteFileA"}, {"KERNEL32.DLL", "ExitProcess"}, {"KERNEL32.DLL", "FindFirstFileA"},
-        {"KERNEL32.DLL", "FindNextFileA"}, {"KERNEL32.DLL", "FindClose"}, {"KERNEL32.DLL", "GetCommandLineA"},
-        {"KERNEL32.DLL", "GetCurrentDirectoryA"}, {"KERNEL32.DLL", "GetDiskFreeSpaceA"},
-        {"KERNEL32.DLL", "GetExitCodeProcess"}, {"KERNEL32.DLL", "GetModuleHandleA"},
-        {"KERNEL32.DLL", "GetVersionExA"}, {"KERNEL32.DLL", "RemoveDirectoryA"}, {"KERNEL32.DLL", "TerminateThread"},
-        {"KERNEL32.DLL", "CreateFileA"}, {"KERNEL32.DLL", "ReadFile"}, {"KERNEL32.DLL", "WriteFile"},
+        {"KERNEL32.DLL", "CreateDirectoryA"},
+        {"KERNEL32.DLL", "CreateProcessA"},
+        {"KERNEL32.DLL", "CreateThread"},
+        {"KERNEL32.DLL", "DeleteFileA"},
+        {"KERNEL32.DLL", "ExitProcess"},
+        {"KERNEL32.DLL", "FindFirstFileA"},
+        {"KERNEL32.DLL", "FindNextFileA"},
+        {"KERNEL32.DLL", "FindClose"},
+        {"KERNEL32.DLL", "GetCommandLineA"},
+        {"KERNEL32.DLL", "GetCurrentDirectoryA"},
+        {"KERNEL32.DLL", "GetDiskFreeSpaceA"},
+        {"KERNEL32.DLL", "GetExitCodeProcess"},
+        {"KERNEL32.DLL", "GetModuleHandleA"},
+        {"KERNEL32.DLL", "GetVersionExA"},
+        {"KERNEL32.DLL", "RemoveDirectoryA"},
+        {"KERNEL32.DLL", "TerminateThread"},
+        {"KERNEL32.DLL", "CreateFileA"},
+        {"KERNEL32.DLL", "ReadFile"},
+        {"KERNEL32.DLL", "WriteFile"},
         {"KERNEL32.DLL", "CloseHandle"},
-        {"USER32.DLL", "BeginPaint"}, {"USER32.DLL", "CheckDlgButton"}, {"USER32.DLL", "CheckRadioButton"},
-        {"USER32.DLL", "DialogBoxParamA"}, {"USER32.DLL", "EnableWindow"}, {"USER32.DLL", "EndDialog"},
-        {"USER32.DLL", "EndPaint"}, {"USER32.DLL", "GetClientRect"}, {"USER32.DLL", "GetDC"},
-        {"USER32.DLL", "GetDlgItem"}, {"USER32.DLL", "GetSystemMetrics"}, {"USER32.DLL", "LoadBitmapA"},
-        {"USER32.DLL", "LoadStringA"}, {"USER32.DLL", "MessageBoxA"}, {"USER32.DLL", "ReleaseDC"},
-        {"USER32.DLL", "SendMessageA"}, {"USER32.DLL", "SetDlgItemTextA"}, {"USER32.DLL", "SetWindowPos"},
-        {"USER32.DLL", "SetWindowTextA"}, {"USER32.DLL", "wsprintfA"},
-        {"GDI32.DLL", "BitBlt"}, {"GDI32.DLL", "CreateCompatibleDC"}, {"GDI32.DLL", "CreatePen"},
-        {"GDI32.DLL", "DeleteDC"}, {"GDI32.DLL", "DeleteObject"}, {"GDI32.DLL", "LineTo"}, {"GDI32.DLL", "MoveToEx"},
-        {"GDI32.DLL", "SelectObject"}, {"GDI32.DLL", "SetTextAlign"}, {"GDI32.DLL", "TextOutA"},
-        {"ADVAPI32.DLL", "RegCloseKey"}, {"ADVAPI32.DLL", "RegCreateKeyExA"}, {"ADVAPI32.DLL", "RegDeleteKeyA"},
-        {"ADVAPI32.DLL", "RegEnumKeyExA"}, {"ADVAPI32.DLL", "RegOpenKeyExA"}, {"ADVAPI32.DLL", "RegQueryValueExA"},
+        {"USER32.DLL", "BeginPaint"},
+        {"USER32.DLL", "CheckDlgButton"},
+        {"USER32.DLL", "CheckRadioButton"},
+        {"USER32.DLL", "DialogBoxParamA"},
+        {"USER32.DLL", "EnableWindow"},
+        {"USER32.DLL", "EndDialog"},
+        {"USER32.DLL", "EndPaint"},
+        {"USER32.DLL", "GetClientRect"},
+        {"USER32.DLL", "GetDC"},
+        {"USER32.DLL", "GetDlgItem"},
+        {"USER32.DLL", "GetSystemMetrics"},
+        {"USER32.DLL", "LoadBitmapA"},
+        {"USER32.DLL", "LoadStringA"},
+        {"USER32.DLL", "MessageBoxA"},
+        {"USER32.DLL", "ReleaseDC"},
+        {"USER32.DLL", "SendMessageA"},
+        {"USER32.DLL", "SetDlgItemTextA"},
+        {"USER32.DLL", "SetWindowPos"},
+        {"USER32.DLL", "SetWindowTextA"},
+        {"USER32.DLL", "wsprintfA"},
+        {"GDI32.DLL", "BitBlt"},
+        {"GDI32.DLL", "CreateCompatibleDC"},
+        {"GDI32.DLL", "CreatePen"},
+        {"GDI32.DLL", "DeleteDC"},
+        {"GDI32.DLL", "DeleteObject"},
+        {"GDI32.DLL", "LineTo"},
+        {"GDI32.DLL", "MoveToEx"},
+        {"GDI32.DLL", "SelectObject"},
+        {"GDI32.DLL", "SetTextAlign"},
+        {"GDI32.DLL", "TextOutA"},
+        {"ADVAPI32.DLL", "RegCloseKey"},
+        {"ADVAPI32.DLL", "RegCreateKeyExA"},
+        {"ADVAPI32.DLL", "RegDeleteKeyA"},
+        {"ADVAPI32.DLL", "RegEnumKeyExA"},
+        {"ADVAPI32.DLL", "RegOpenKeyExA"},
+        {"ADVAPI32.DLL", "RegQueryValueExA"},
         {"ADVAPI32.DLL", "RegSetValueExA"},
     };
     const Function later[] = {
-        {"KERNEL32.DLL", "GetDiskFreeSpaceExA"}, {"KERNEL32.DLL", "GetFileSizeEx"},
-        {"KERNEL32.DLL", "SetFilePointerEx"}, {"KERNEL32.DLL", "GetFileAttributesExA"},
-        {"KERNEL32.DLL", "InterlockedCompareExchange"}, {"KERNEL32.DLL", "IsDebuggerPresent"},
-        {"KERNEL32.DLL", "GetLongPathNameA"}, {"USER32.DLL", "TrackMouseEvent"},
+        {"KERNEL32.DLL", "GetDiskFreeSpaceExA"},
+        {"KERNEL32.DLL", "GetFileSizeEx"},
+        {"KERNEL32.DLL", "SetFilePointerEx"},
+        {"KERNEL32.DLL", "GetFileAttributesExA"},
+        {"KERNEL32.DLL", "InterlockedCompareExchange"},
+        {"KERNEL32.DLL", "IsDebuggerPresent"},
+        {"KERNEL32.DLL", "GetLongPathNameA"},
+        {"USER32.DLL", "TrackMouseEvent"},
     };
     auto listed = [](const Function& f) {
         for (const SystemDll& dll : Windows95Functions())
@@ -214,12 +261,12 @@ TEST(Windows95List, HoldsTheProgramsFunctionsAndNoLaterOnes)
 
 // A picture as the Multilingual edition's must be: yellow, a white edge, two
 // panels with black borders.
-Dib MakeBackground(bool twoPanels)
+static Dib MakeBackground(bool twoPanels)
 {
     Dib dib;
     dib.headerSize = 40;
-    dib.width = kBackgroundWidth;
-    dib.height = kBackgroundHeight;
+    dib.width = BackgroundWidth;
+    dib.height = BackgroundHeight;
     dib.planes = 1;
     dib.bitCount = 8;
     dib.sizeImage = 203308;
@@ -228,13 +275,13 @@ Dib MakeBackground(bool twoPanels)
     dib.palette.assign(256, 0x000000);
     dib.palette[1] = 0xFFFFFF;
     dib.palette[2] = 0xFFFF00;
-    dib.palette[3] = 0x808080;  // in the palette, but on no pixel
+    dib.palette[3] = 0x808080; // in the palette, but on no pixel
     dib.dataSize = 40 + 1024 + 203308;
     dib.pixels.assign(203308, 2);
     auto fill = [&dib](int x0, int y0, int x1, int y1, std::uint8_t index) {
         for (int y = y0; y <= y1; y++)
             for (int x = x0; x <= x1; x++)
-                dib.pixels[static_cast<std::size_t>(kBackgroundHeight - 1 - y) * kBackgroundWidth + x] = index;
+                dib.pixels[static_cast<std::size_t>(BackgroundHeight - 1 - y) * BackgroundWidth + x] = index;
     };
     fill(0, 0, 547, 370, 1);
     fill(1, 1, 546, 369, 2);
@@ -247,14 +294,15 @@ Dib MakeBackground(bool twoPanels)
     return dib;
 }
 
-void SetPixel(Dib& dib, int x, int y, std::uint8_t index)
+static void SetPixel(Dib& dib, int x, int y, std::uint8_t index)
 {
-    dib.pixels[static_cast<std::size_t>(kBackgroundHeight - 1 - y) * kBackgroundWidth + x] = index;
+    dib.pixels[static_cast<std::size_t>(BackgroundHeight - 1 - y) * BackgroundWidth + x] = index;
 }
 
 TEST(BackgroundCheck, CorrectPicturesPass)
 {
-    EXPECT_TRUE(CheckBackground(MakeBackground(true), true).empty()) << Lines(CheckBackground(MakeBackground(true), true));
+    EXPECT_TRUE(CheckBackground(MakeBackground(true), true).empty())
+        << Lines(CheckBackground(MakeBackground(true), true));
     EXPECT_TRUE(CheckBackground(MakeBackground(false), false).empty())
         << Lines(CheckBackground(MakeBackground(false), false));
 }
@@ -266,7 +314,7 @@ TEST(BackgroundCheck, PlantedFaultsReported)
         bool twoPanels;
         int x, y;
         std::uint8_t index;
-        const char* report;  // the start of the line that must appear
+        const char* report; // the start of the line that must appear
     };
     const Case cases[] = {
         {"gap in the lower border", true, 400, 240, 1, "panel bottom border from (289, 240) to (502, 240)"},
@@ -281,8 +329,8 @@ TEST(BackgroundCheck, PlantedFaultsReported)
         Dib dib = MakeBackground(c.twoPanels);
         SetPixel(dib, c.x, c.y, c.index);
         std::vector<std::string> report = CheckBackground(dib, c.twoPanels);
-        bool found = std::any_of(report.begin(), report.end(),
-                                 [&c](const std::string& line) { return line.rfind(c.report, 0) == 0; });
+        bool found = std::any_of(
+            report.begin(), report.end(), [&c](const std::string& line) { return line.rfind(c.report, 0) == 0; });
         EXPECT_TRUE(found) << c.what << Lines(report);
     }
     // The single-panel check on the two-panel picture, and the other way round.
@@ -293,7 +341,7 @@ TEST(BackgroundCheck, PlantedFaultsReported)
 TEST(BackgroundCheck, WrongFormatReportedBeforePixels)
 {
     Dib dib = MakeBackground(false);
-    dib.height = -kBackgroundHeight;  // top-down
+    dib.height = -BackgroundHeight; // top-down
     dib.colorsUsed = 16;
     std::vector<std::string> report = CheckBackground(dib, false);
     EXPECT_TRUE(Contains(report, "height (positive: bottom-up) 371 expected, -371 found")) << Lines(report);
@@ -301,7 +349,7 @@ TEST(BackgroundCheck, WrongFormatReportedBeforePixels)
 }
 
 // An icon group entry and its 4-bit image, of the given size.
-std::vector<ResourceEntry> MakeIcons(std::uint32_t bytes32)
+static std::vector<ResourceEntry> MakeIcons(std::uint32_t bytes32)
 {
     auto group = [](std::uint8_t size, std::uint32_t bytes, std::uint16_t image) {
         Bytes d = {0, 0, 1, 0, 1, 0, size, size, 16, 0, 1, 0, 4, 0};
@@ -321,10 +369,10 @@ std::vector<ResourceEntry> MakeIcons(std::uint32_t bytes32)
         return d;
     };
     std::vector<ResourceEntry> entries(4);
-    entries[0] = {ResourceId(kRtGroupIcon), ResourceId(501), 0, group(32, bytes32, 1)};
-    entries[1] = {ResourceId(kRtGroupIcon), ResourceId(502), 0, group(16, 296, 2)};
-    entries[2] = {ResourceId(kRtIcon), ResourceId(1), 0, image(32, bytes32)};
-    entries[3] = {ResourceId(kRtIcon), ResourceId(2), 0, image(16, 296)};
+    entries[0] = {ResourceId(RtGroupIcon), ResourceId(501), 0, group(32, bytes32, 1)};
+    entries[1] = {ResourceId(RtGroupIcon), ResourceId(502), 0, group(16, 296, 2)};
+    entries[2] = {ResourceId(RtIcon), ResourceId(1), 0, image(32, bytes32)};
+    entries[3] = {ResourceId(RtIcon), ResourceId(2), 0, image(16, 296)};
     return entries;
 }
 
@@ -335,5 +383,3 @@ TEST(IconCheck, SizesChecked)
     EXPECT_TRUE(Contains(report, "icon group 501: bytes of the image 744 expected, 766 found")) << Lines(report);
     EXPECT_TRUE(Contains(report, "icon image 1: size in bytes 744 expected, 766 found")) << Lines(report);
 }
-
-}  // namespace

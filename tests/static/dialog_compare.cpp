@@ -11,37 +11,35 @@ std::string Hex(std::uint32_t value)
     return text;
 }
 
-namespace {
-
-std::string Quoted(const std::u16string& text)
+static std::string Quoted(const std::u16string& text)
 {
     return "\"" + Printable(text) + "\"";
 }
 
-void Differ(std::vector<std::string>& out, const std::string& where, const std::string& field,
-            const std::string& expected, const std::string& found)
+static void Differ(std::vector<std::string>& out, const std::string& where, const std::string& field,
+                   const std::string& expected, const std::string& found)
 {
     out.push_back(where + ": " + field + " " + expected + " expected, " + found + " found");
 }
 
 template <typename T>
-void Number(std::vector<std::string>& out, const std::string& where, const std::string& field, T expected,
-            T found)
+static void Number(std::vector<std::string>& out, const std::string& where, const std::string& field, T expected,
+                   T found)
 {
     if (expected != found)
         Differ(out, where, field, std::to_string(expected), std::to_string(found));
 }
 
-void Style(std::vector<std::string>& out, const std::string& where, const std::string& field,
-           std::uint32_t expected, std::uint32_t found)
+static void Style(std::vector<std::string>& out, const std::string& where, const std::string& field,
+                  std::uint32_t expected, std::uint32_t found)
 {
     if (expected != found)
         Differ(out, where, field, Hex(expected), Hex(found));
 }
 
-void Geometry(std::vector<std::string>& out, const std::string& where, std::int16_t x, std::int16_t y,
-              std::int16_t cx, std::int16_t cy, std::int16_t ax, std::int16_t ay, std::int16_t acx,
-              std::int16_t acy)
+static void Geometry(std::vector<std::string>& out, const std::string& where, std::int16_t x, std::int16_t y,
+                     std::int16_t cx, std::int16_t cy, std::int16_t ax, std::int16_t ay, std::int16_t acx,
+                     std::int16_t acy)
 {
     if (x != ax || y != ay || cx != acx || cy != acy) {
         auto text = [](int a, int b, int c, int d) {
@@ -52,16 +50,13 @@ void Geometry(std::vector<std::string>& out, const std::string& where, std::int1
     }
 }
 
-}  // namespace
-
 std::vector<std::string> CompareDialog(const DialogTemplate& actual, const ExpectedDialog& expected)
 {
     std::vector<std::string> out;
     const std::string dialog = Printable(expected.resourceName);
     Style(out, dialog, "style", expected.style, actual.style);
     Style(out, dialog, "extended style", expected.exStyle, actual.exStyle);
-    Geometry(out, dialog, expected.x, expected.y, expected.cx, expected.cy, actual.x, actual.y, actual.cx,
-             actual.cy);
+    Geometry(out, dialog, expected.x, expected.y, expected.cx, expected.cy, actual.x, actual.y, actual.cx, actual.cy);
     if (!(actual.menu == NoField()))
         Differ(out, dialog, "menu", "none", Describe(actual.menu));
     if (!(actual.windowClass == NoField()))
@@ -76,7 +71,10 @@ std::vector<std::string> CompareDialog(const DialogTemplate& actual, const Expec
             Differ(out, dialog, "font", Quoted(expected.fontName), Quoted(actual.fontName));
     }
     if (actual.controls.size() != expected.controls.size())
-        Differ(out, dialog, "control count", std::to_string(expected.controls.size()),
+        Differ(out,
+               dialog,
+               "control count",
+               std::to_string(expected.controls.size()),
                std::to_string(actual.controls.size()));
 
     for (std::size_t i = 0; i < expected.controls.size() && i < actual.controls.size(); i++) {
@@ -97,7 +95,7 @@ std::vector<std::string> CompareDialog(const DialogTemplate& actual, const Expec
         out.push_back(dialog + " control " + std::to_string(i + 1) + " (id " + std::to_string(actual.controls[i].id) +
                       "): not expected");
     for (std::size_t i = actual.controls.size(); i < expected.controls.size(); i++)
-        out.push_back(dialog + " control " + std::to_string(i + 1) + " (id " +
-                      std::to_string(expected.controls[i].id) + "): missing");
+        out.push_back(dialog + " control " + std::to_string(i + 1) + " (id " + std::to_string(expected.controls[i].id) +
+                      "): missing");
     return out;
 }

@@ -17,7 +17,7 @@ struct ExpectedControl {
 };
 
 struct ExpectedDialog {
-    std::u16string resourceName;  // as stored: upper case
+    std::u16string resourceName; // as stored: upper case
     std::uint32_t style;
     std::uint32_t exStyle;
     std::int16_t x, y, cx, cy;

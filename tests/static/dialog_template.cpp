@@ -8,17 +8,17 @@ bool operator==(const TemplateField& a, const TemplateField& b)
 {
     if (a.kind != b.kind)
         return false;
-    if (a.kind == TemplateField::kOrdinal)
+    if (a.kind == TemplateField::Ordinal)
         return a.ordinal == b.ordinal;
-    return a.kind == TemplateField::kNone || a.text == b.text;
+    return a.kind == TemplateField::None || a.text == b.text;
 }
 
 std::string Describe(const TemplateField& field)
 {
     switch (field.kind) {
-    case TemplateField::kNone:
+    case TemplateField::None:
         return "none";
-    case TemplateField::kOrdinal: {
+    case TemplateField::Ordinal: {
         char text[16];
         std::snprintf(text, sizeof text, "ordinal 0x%04X", static_cast<unsigned>(field.ordinal));
         return text;
@@ -36,7 +36,7 @@ TemplateField NoField()
 TemplateField OrdinalField(std::uint16_t ordinal)
 {
     TemplateField f;
-    f.kind = TemplateField::kOrdinal;
+    f.kind = TemplateField::Ordinal;
     f.ordinal = ordinal;
     return f;
 }
@@ -44,16 +44,14 @@ TemplateField OrdinalField(std::uint16_t ordinal)
 TemplateField TextField(const std::u16string& text)
 {
     TemplateField f;
-    f.kind = TemplateField::kText;
+    f.kind = TemplateField::Text;
     f.text = text;
     return f;
 }
 
-namespace {
+const std::uint32_t DsSetFont = 0x40;
 
-const std::uint32_t kDsSetFont = 0x40;
-
-bool ReadText(const Bytes& data, std::size_t& at, std::u16string& text)
+static bool ReadText(const Bytes& data, std::size_t& at, std::u16string& text)
 {
     text.clear();
     for (;;) {
@@ -67,7 +65,7 @@ bool ReadText(const Bytes& data, std::size_t& at, std::u16string& text)
     }
 }
 
-bool ReadField(const Bytes& data, std::size_t& at, TemplateField& field)
+static bool ReadField(const Bytes& data, std::size_t& at, TemplateField& field)
 {
     if (!InRange(data, at, 2))
         return false;
@@ -84,11 +82,9 @@ bool ReadField(const Bytes& data, std::size_t& at, TemplateField& field)
         at += 4;
         return true;
     }
-    field.kind = TemplateField::kText;
+    field.kind = TemplateField::Text;
     return ReadText(data, at, field.text);
 }
-
-}  // namespace
 
 bool ParseDialogTemplate(const Bytes& data, DialogTemplate& dialog, std::string& error)
 {
@@ -114,7 +110,7 @@ bool ParseDialogTemplate(const Bytes& data, DialogTemplate& dialog, std::string&
         error = "dialog header truncated";
         return false;
     }
-    if (dialog.style & kDsSetFont) {
+    if (dialog.style & DsSetFont) {
         dialog.hasFont = true;
         if (!InRange(data, at, 2)) {
             error = "dialog font truncated";
@@ -128,7 +124,7 @@ bool ParseDialogTemplate(const Bytes& data, DialogTemplate& dialog, std::string&
         }
     }
     for (std::uint16_t i = 0; i < count; i++) {
-        at = (at + 3) & ~static_cast<std::size_t>(3);  // each item on a DWORD boundary
+        at = (at + 3) & ~static_cast<std::size_t>(3); // each item on a DWORD boundary
         DialogControl c;
         if (!InRange(data, at, 18)) {
             error = "control " + std::to_string(i + 1) + " of " + std::to_string(count) + " truncated";

@@ -10,7 +10,7 @@
 
 // A field that is absent, an ordinal, or a text.
 struct TemplateField {
-    enum Kind { kNone, kOrdinal, kText } kind = kNone;
+    enum Kind { None, Ordinal, Text } kind = None;
     std::uint16_t ordinal = 0;
     std::u16string text;
 };
@@ -38,7 +38,7 @@ struct DialogTemplate {
     TemplateField menu;
     TemplateField windowClass;
     std::u16string caption;
-    bool hasFont = false;  // DS_SETFONT
+    bool hasFont = false; // DS_SETFONT
     std::uint16_t pointSize = 0;
     std::u16string fontName;
     std::vector<DialogControl> controls;

@@ -1,13 +1,9 @@
 #include "dib.h"
 
-namespace {
-
-std::size_t RowBytes(const Dib& dib)
+static std::size_t RowBytes(const Dib& dib)
 {
     return ((static_cast<std::size_t>(dib.width) * dib.bitCount + 31) / 32) * 4;
 }
-
-}  // namespace
 
 std::uint8_t Dib::Index(int x, int y) const
 {
@@ -18,7 +14,7 @@ std::uint8_t Dib::Index(int x, int y) const
 std::uint32_t Dib::Colour(int x, int y) const
 {
     std::uint8_t index = Index(x, y);
-    return index < palette.size() ? palette[index] : kNoColour;
+    return index < palette.size() ? palette[index] : NoColour;
 }
 
 bool ParseDib(const Bytes& data, Dib& dib, std::string& error)
@@ -38,9 +34,9 @@ bool ParseDib(const Bytes& data, Dib& dib, std::string& error)
     dib.sizeImage = ReadU32(data, 20);
     dib.colorsUsed = ReadU32(data, 32);
     dib.colorsImportant = ReadU32(data, 36);
-    if (dib.headerSize != 40 || dib.bitCount != 8 || dib.compression != 0 || dib.width <= 0 ||
-        dib.height <= 0 || dib.width > 65535 || dib.height > 65535)
-        return true;  // header only: the caller's checks of the fields report it
+    if (dib.headerSize != 40 || dib.bitCount != 8 || dib.compression != 0 || dib.width <= 0 || dib.height <= 0 ||
+        dib.width > 65535 || dib.height > 65535)
+        return true; // header only: the caller's checks of the fields report it
     std::size_t paletteCount = dib.colorsUsed == 0 ? 256 : dib.colorsUsed;
     if (paletteCount > 256) {
         error = "palette of " + std::to_string(paletteCount) + " entries for 8 bits per pixel";
@@ -52,14 +48,14 @@ bool ParseDib(const Bytes& data, Dib& dib, std::string& error)
         return false;
     }
     for (std::size_t i = 0; i < paletteCount; i++) {
-        std::uint32_t quad = ReadU32(data, at + 4 * i);  // blue, green, red, reserved
+        std::uint32_t quad = ReadU32(data, at + 4 * i); // blue, green, red, reserved
         dib.palette.push_back(quad & 0x00FFFFFF);
     }
     at += 4 * paletteCount;
     std::size_t pixelBytes = RowBytes(dib) * static_cast<std::size_t>(dib.height);
     if (!InRange(data, at, pixelBytes)) {
-        error = "pixel data truncated: " + std::to_string(data.size() - at) + " bytes, " +
-                std::to_string(pixelBytes) + " needed";
+        error = "pixel data truncated: " + std::to_string(data.size() - at) + " bytes, " + std::to_string(pixelBytes) +
+                " needed";
         return false;
     }
     dib.pixels.assign(data.begin() + at, data.begin() + at + pixelBytes);

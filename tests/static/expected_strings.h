@@ -6,7 +6,7 @@
 #include <vector>
 
 struct ExpectedStringRow {
-    int base;  // ids base + 0 (English) to base + 5 (Nederlands)
+    int base; // ids base + 0 (English) to base + 5 (Nederlands)
     std::u16string texts[6];
 };
 

@@ -7,27 +7,29 @@ namespace {
 struct ExpectedIcon {
     std::uint16_t group;
     std::uint16_t image;
-    int size;  // width and height in pixels
+    int size; // width and height in pixels
     std::uint32_t bytes;
 };
 
+} // namespace
+
 // A 4-bit image: header, 16-entry palette, colour rows and mask rows, each
 // row padded to 4 bytes.
-const ExpectedIcon kIcons[] = {
+const ExpectedIcon Icons[] = {
     {501, 1, 32, 744},
     {502, 2, 16, 296},
 };
 
-void Field(std::vector<std::string>& out, const std::string& where, const char* name, long long expected,
-           long long found)
+static void Field(std::vector<std::string>& out, const std::string& where, const char* name, long long expected,
+                  long long found)
 {
     if (expected != found)
-        out.push_back(where + ": " + name + " " + std::to_string(expected) + " expected, " +
-                      std::to_string(found) + " found");
+        out.push_back(where + ": " + name + " " + std::to_string(expected) + " expected, " + std::to_string(found) +
+                      " found");
 }
 
-const ResourceEntry* Single(std::vector<std::string>& out, const std::vector<ResourceEntry>& resources,
-                            std::uint16_t type, std::uint16_t id, const std::string& where)
+static const ResourceEntry* Single(std::vector<std::string>& out, const std::vector<ResourceEntry>& resources,
+                                   std::uint16_t type, std::uint16_t id, const std::string& where)
 {
     std::vector<const ResourceEntry*> found = FindResources(resources, ResourceId(type), ResourceId(id));
     if (found.size() != 1) {
@@ -37,14 +39,12 @@ const ResourceEntry* Single(std::vector<std::string>& out, const std::vector<Res
     return found[0];
 }
 
-}  // namespace
-
 std::vector<std::string> CheckIcons(const std::vector<ResourceEntry>& resources)
 {
     std::vector<std::string> out;
-    for (const ExpectedIcon& icon : kIcons) {
+    for (const ExpectedIcon& icon : Icons) {
         std::string where = "icon group " + std::to_string(icon.group);
-        const ResourceEntry* group = Single(out, resources, kRtGroupIcon, icon.group, where);
+        const ResourceEntry* group = Single(out, resources, RtGroupIcon, icon.group, where);
         if (group == nullptr)
             continue;
         std::vector<IconGroupEntry> entries;
@@ -69,7 +69,7 @@ std::vector<std::string> CheckIcons(const std::vector<ResourceEntry>& resources)
         Field(out, where, "image resource", icon.image, e.iconId);
 
         std::string imageWhere = "icon image " + std::to_string(icon.image);
-        const ResourceEntry* image = Single(out, resources, kRtIcon, icon.image, imageWhere);
+        const ResourceEntry* image = Single(out, resources, RtIcon, icon.image, imageWhere);
         if (image == nullptr)
             continue;
         const Bytes& d = image->data;
@@ -86,10 +86,10 @@ std::vector<std::string> CheckIcons(const std::vector<ResourceEntry>& resources)
         Field(out, imageWhere, "compression", 0, ReadU32(d, 16));
     }
     // No other icons: the shell would show whichever group comes first.
-    for (const ResourceEntry* g : FindResources(resources, ResourceId(kRtGroupIcon)))
+    for (const ResourceEntry* g : FindResources(resources, ResourceId(RtGroupIcon)))
         if (g->name.isName || (g->name.id != 501 && g->name.id != 502))
             out.push_back("icon group " + Describe(g->name) + ": not expected");
-    for (const ResourceEntry* i : FindResources(resources, ResourceId(kRtIcon)))
+    for (const ResourceEntry* i : FindResources(resources, ResourceId(RtIcon)))
         if (i->name.isName || (i->name.id != 1 && i->name.id != 2))
             out.push_back("icon image " + Describe(i->name) + ": not expected");
     return out;

@@ -3,9 +3,9 @@
 bool ReadImports(const PeImage& image, std::vector<ImportedDll>& dlls, std::string& error)
 {
     dlls.clear();
-    if (image.directories.size() <= kImportDirectory || image.directories[kImportDirectory].rva == 0)
+    if (image.directories.size() <= ImportDirectory || image.directories[ImportDirectory].rva == 0)
         return true;
-    std::uint32_t rva = image.directories[kImportDirectory].rva;
+    std::uint32_t rva = image.directories[ImportDirectory].rva;
     const std::uint32_t thunkSize = image.IsPe32Plus() ? 8 : 4;
     for (;; rva += 20) {
         Bytes d = ReadAtRva(image, rva, 20);

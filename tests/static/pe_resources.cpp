@@ -29,7 +29,7 @@ namespace {
 
 struct TreeReader {
     const PeImage& image;
-    Bytes section;  // the whole resource directory, offsets are relative to it
+    Bytes section; // the whole resource directory, offsets are relative to it
     std::vector<ResourceEntry>& entries;
     std::string& error;
 
@@ -96,8 +96,7 @@ struct TreeReader {
             std::uint32_t size = ReadU32(section, target + 4);
             next.data = ReadAtRva(image, dataRva, size);
             if (next.data.size() != size) {
-                error = "data of resource " + Describe(next.type) + "/" + Describe(next.name) +
-                        " outside the file";
+                error = "data of resource " + Describe(next.type) + "/" + Describe(next.name) + " outside the file";
                 return false;
             }
             entries.push_back(next);
@@ -106,16 +105,16 @@ struct TreeReader {
     }
 };
 
-}  // namespace
+} // namespace
 
 bool ReadResources(const PeImage& image, std::vector<ResourceEntry>& entries, std::string& error)
 {
     entries.clear();
-    if (image.directories.size() <= kResourceDirectory || image.directories[kResourceDirectory].rva == 0) {
+    if (image.directories.size() <= ResourceDirectory || image.directories[ResourceDirectory].rva == 0) {
         error = "no resource directory";
         return false;
     }
-    const PeDataDirectory& d = image.directories[kResourceDirectory];
+    const PeDataDirectory& d = image.directories[ResourceDirectory];
     TreeReader reader{image, ReadAtRva(image, d.rva, d.size), entries, error};
     if (reader.section.empty()) {
         error = "resource directory outside the file";
@@ -124,8 +123,7 @@ bool ReadResources(const PeImage& image, std::vector<ResourceEntry>& entries, st
     return reader.ReadDirectory(0, 0, ResourceEntry());
 }
 
-std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries,
-                                                const ResourceName& type)
+std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries, const ResourceName& type)
 {
     std::vector<const ResourceEntry*> found;
     for (const ResourceEntry& e : entries)
@@ -134,8 +132,8 @@ std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>
     return found;
 }
 
-std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries,
-                                                const ResourceName& type, const ResourceName& name)
+std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries, const ResourceName& type,
+                                                const ResourceName& name)
 {
     std::vector<const ResourceEntry*> found;
     for (const ResourceEntry& e : entries)

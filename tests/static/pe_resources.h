@@ -23,11 +23,11 @@ bool operator==(const ResourceName& a, const ResourceName& b);
 std::string Describe(const ResourceName& name);
 
 enum ResourceType : std::uint16_t {
-    kRtBitmap = 2,
-    kRtIcon = 3,
-    kRtDialog = 5,
-    kRtString = 6,
-    kRtGroupIcon = 14,
+    RtBitmap = 2,
+    RtIcon = 3,
+    RtDialog = 5,
+    RtString = 6,
+    RtGroupIcon = 14,
 };
 
 struct ResourceEntry {
@@ -40,7 +40,6 @@ struct ResourceEntry {
 bool ReadResources(const PeImage& image, std::vector<ResourceEntry>& entries, std::string& error);
 
 // The entries of one type, or of one type and name, in tree order.
-std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries,
-                                                const ResourceName& type);
-std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries,
-                                                const ResourceName& type, const ResourceName& name);
+std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries, const ResourceName& type);
+std::vector<const ResourceEntry*> FindResources(const std::vector<ResourceEntry>& entries, const ResourceName& type,
+                                                const ResourceName& name);

@@ -26,7 +26,10 @@ protected:
         ASSERT_TRUE(LoadPeImage(path_, image_, error)) << error;
     }
 
-    bool Multilingual() const { return std::string(GetParam()) == "multilingual"; }
+    bool Multilingual() const
+    {
+        return std::string(GetParam()) == "multilingual";
+    }
 
     // The resources, or a failure and false.
     bool Resources(std::vector<ResourceEntry>& resources)
@@ -42,13 +45,13 @@ protected:
         std::vector<ResourceEntry> resources;
         if (!Resources(resources))
             return;
-        auto found = FindResources(resources, ResourceId(kRtDialog), ResourceString(expected.resourceName));
-        ASSERT_EQ(found.size(), 1u) << "dialog " << Printable(expected.resourceName) << " stored "
-                                    << found.size() << " times, once expected";
+        auto found = FindResources(resources, ResourceId(RtDialog), ResourceString(expected.resourceName));
+        ASSERT_EQ(found.size(), 1u) << "dialog " << Printable(expected.resourceName) << " stored " << found.size()
+                                    << " times, once expected";
         DialogTemplate dialog;
         std::string error;
-        ASSERT_TRUE(ParseDialogTemplate(found[0]->data, dialog, error)) << Printable(expected.resourceName) << ": "
-                                                                         << error;
+        ASSERT_TRUE(ParseDialogTemplate(found[0]->data, dialog, error))
+            << Printable(expected.resourceName) << ": " << error;
         std::vector<std::string> differences = CompareDialog(dialog, expected);
         EXPECT_TRUE(differences.empty()) << path_ << Lines(differences);
     }
@@ -56,6 +59,8 @@ protected:
     std::string path_;
     PeImage image_;
 };
+
+} // namespace
 
 TEST_P(ShippedExecutable, HeadersForWindows95Gui)
 {
@@ -98,7 +103,7 @@ TEST_P(ShippedExecutable, NoOtherDialogs)
     std::vector<ResourceEntry> resources;
     if (!Resources(resources))
         return;
-    for (const ResourceEntry* d : FindResources(resources, ResourceId(kRtDialog))) {
+    for (const ResourceEntry* d : FindResources(resources, ResourceId(RtDialog))) {
         bool known = d->name == ResourceString(u"MAINDLG") || d->name == ResourceString(u"INSTALLDLG") ||
                      d->name == ResourceString(u"PROGRESSDLG");
         EXPECT_TRUE(known) << "dialog " << Describe(d->name) << " not expected";
@@ -122,7 +127,7 @@ TEST_P(ShippedExecutable, BackgroundBitmap)
     std::vector<ResourceEntry> resources;
     if (!Resources(resources))
         return;
-    auto found = FindResources(resources, ResourceId(kRtBitmap), ResourceId(500));
+    auto found = FindResources(resources, ResourceId(RtBitmap), ResourceId(500));
     ASSERT_EQ(found.size(), 1u) << "bitmap 500 stored " << found.size() << " times, once expected";
     Dib dib;
     std::string error;
@@ -143,12 +148,8 @@ TEST_P(ShippedExecutable, Icons)
 INSTANTIATE_TEST_SUITE_P(Editions, ShippedExecutable, testing::Values("german", "english", "multilingual"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
-}  // namespace
-
-namespace {
-
 // The data of one resource in one edition; empty when it is missing.
-Bytes ResourceData(const char* edition, std::uint16_t type, std::uint16_t id)
+static Bytes ResourceData(const char* edition, std::uint16_t type, std::uint16_t id)
 {
     PeImage image;
     std::vector<ResourceEntry> resources;
@@ -165,14 +166,12 @@ Bytes ResourceData(const char* edition, std::uint16_t type, std::uint16_t id)
 TEST(ShippedEditions, ShareIconsAndPicture)
 {
     for (std::uint16_t image : {1, 2}) {
-        Bytes german = ResourceData("german", kRtIcon, image);
+        Bytes german = ResourceData("german", RtIcon, image);
         ASSERT_FALSE(german.empty()) << "icon image " << image << " missing in the German edition";
-        EXPECT_EQ(german, ResourceData("english", kRtIcon, image)) << "icon image " << image << ", English";
-        EXPECT_EQ(german, ResourceData("multilingual", kRtIcon, image)) << "icon image " << image << ", Multilingual";
+        EXPECT_EQ(german, ResourceData("english", RtIcon, image)) << "icon image " << image << ", English";
+        EXPECT_EQ(german, ResourceData("multilingual", RtIcon, image)) << "icon image " << image << ", Multilingual";
     }
-    Bytes german = ResourceData("german", kRtBitmap, 500);
+    Bytes german = ResourceData("german", RtBitmap, 500);
     ASSERT_FALSE(german.empty()) << "bitmap 500 missing in the German edition";
-    EXPECT_EQ(german, ResourceData("english", kRtBitmap, 500)) << "bitmap 500 of the English edition";
+    EXPECT_EQ(german, ResourceData("english", RtBitmap, 500)) << "bitmap 500 of the English edition";
 }
-
-}  // namespace

@@ -4,7 +4,7 @@ bool ReadStringTable(const std::vector<ResourceEntry>& entries, std::map<int, st
                      std::string& error)
 {
     strings.clear();
-    for (const ResourceEntry* block : FindResources(entries, ResourceId(kRtString))) {
+    for (const ResourceEntry* block : FindResources(entries, ResourceId(RtString))) {
         if (block->name.isName || block->name.id == 0) {
             error = "string block " + Describe(block->name) + " is not numbered";
             return false;

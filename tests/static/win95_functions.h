@@ -8,7 +8,7 @@
 #include "pe_imports.h"
 
 struct SystemDll {
-    const char* name;  // upper case; import names are compared without case
+    const char* name; // upper case; import names are compared without case
     std::vector<std::string> functions;
 };
 

@@ -8,16 +8,19 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
-
-std::string ReadWhole(const std::string& path)
+static std::string ReadWhole(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // The work folder's file of that name, as a Windows path.
-std::string WorkFile(const char* name) { return drv::FromUnix(std::string(QUORIX_UNINSTALL_WORK) + "/" + name); }
+static std::string WorkFile(const char* name)
+{
+    return drv::FromUnix(std::string(QUORIX_UNINSTALL_WORK) + "/" + name);
+}
+
+namespace {
 
 class CdImage : public UninstallTest {
 protected:
@@ -29,6 +32,8 @@ protected:
             GTEST_SKIP() << "no CD image: " << why;
     }
 };
+
+} // namespace
 
 TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
 {
@@ -46,7 +51,7 @@ TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
     PostMessageA(dialog, WM_COMMAND, drv::InstallFull, 0);
     std::vector<BYTE> stored = uninst::WaitForStoredDrive(launcher.pid());
     ASSERT_EQ(stored, std::vector<BYTE>{static_cast<BYTE>(uninst::Drive()[0])});
-    EXPECT_EQ(drv::ReadValue(HKEY_LOCAL_MACHINE, drv::kUninstallKey, "UninstallString").String(),
+    EXPECT_EQ(drv::ReadValue(HKEY_LOCAL_MACHINE, drv::UninstallKey, "UninstallString").String(),
               "D:\\QUORIX.EXE -uninstall");
     ASSERT_TRUE(launcher.SysClose());
     ASSERT_TRUE(launcher.WaitForExit(30000, nullptr));
@@ -59,10 +64,18 @@ TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
         if (entry.back() != '\\')
             files.insert(entry);
     const std::set<std::string> expected = {
-        "GAMEGFX\\INTRO.SMK",          "GAMEGFX\\Long File Name.dat", "GAMEGFX\\palette.pal",
-        "EDITOR\\ZONEA\\MI01.DAT",     "EDITOR\\ZONEB\\MISSIONDATA.DAT", "EDITOR\\ZONEC\\MI03.DAT",
-        "EDITOR\\ZONED\\MI04.DAT",     "EDITOR\\ZONEE\\MI05.DAT",     "EDITOR\\ZONEF\\MI06.DAT",
-        "SOUND\\MIDI\\THEME.MID",      "SOUND\\SFX\\BOOM.WAV",        "SOUND\\SPEECH\\HELLO.WAV",
+        "GAMEGFX\\INTRO.SMK",
+        "GAMEGFX\\Long File Name.dat",
+        "GAMEGFX\\palette.pal",
+        "EDITOR\\ZONEA\\MI01.DAT",
+        "EDITOR\\ZONEB\\MISSIONDATA.DAT",
+        "EDITOR\\ZONEC\\MI03.DAT",
+        "EDITOR\\ZONED\\MI04.DAT",
+        "EDITOR\\ZONEE\\MI05.DAT",
+        "EDITOR\\ZONEF\\MI06.DAT",
+        "SOUND\\MIDI\\THEME.MID",
+        "SOUND\\SFX\\BOOM.WAV",
+        "SOUND\\SPEECH\\HELLO.WAV",
     };
     EXPECT_EQ(files, expected);
     for (const std::string& file : expected) {
@@ -79,7 +92,5 @@ TEST_F(CdImage, FullInstallFromTheCdThenWineListRemovesIt)
     EXPECT_EQ(questionExit, 0u);
     EXPECT_FALSE(drv::FileExists(uninst::Drive() + "\\TALVEX"))
         << testing::PrintToString(uninst::ListTree(uninst::Drive() + "\\"));
-    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::UninstallKey));
 }
-
-} // namespace

@@ -2,22 +2,28 @@
 // in the registry changes, and the program ends with status 0.
 #include "uninstall_fixture.h"
 
-namespace {
-
 using uninst::Answer;
+
+namespace {
 
 struct RefusalCase {
     const char* name;
     Answer answer;
 };
 
-const RefusalCase kRefusals[] = {
+} // namespace
+
+const RefusalCase Refusals[] = {
     {"Cancel", Answer::Cancel},
     {"CloseBox", Answer::CloseBox},
     {"Escape", Answer::Escape},
 };
 
+namespace {
+
 class Refusal : public UninstallTest, public testing::WithParamInterface<RefusalCase> {};
+
+} // namespace
 
 TEST_P(Refusal, LeavesDiskAndRegistryAsTheyWere)
 {
@@ -37,7 +43,7 @@ TEST_P(Refusal, LeavesDiskAndRegistryAsTheyWere)
     EXPECT_EQ(uninst::RegistryDump(), registryBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(, Refusal, testing::ValuesIn(kRefusals), CaseName());
+INSTANTIATE_TEST_SUITE_P(, Refusal, testing::ValuesIn(Refusals), CaseName());
 
 // The box of the real process: its text on one line, OK and Cancel and no
 // other button, an icon.
@@ -58,8 +64,8 @@ TEST_F(UninstallTest, AsksOnceWithOkAndCancel)
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[32] = "";
         GetClassNameA(child, cls, sizeof cls);
-        if (lstrcmpiA(cls, "Static") == 0 &&
-            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+        if (lstrcmpiA(cls, "Static") == 0 && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            IsWindowVisible(child))
             icon = child;
     }
     ASSERT_NE(icon, nullptr) << "no icon in the box";
@@ -70,5 +76,3 @@ TEST_F(UninstallTest, AsksOnceWithOkAndCancel)
     ASSERT_TRUE(launcher.WaitForExit(30000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
 }
-
-} // namespace

@@ -5,39 +5,41 @@
 
 #include <set>
 
-namespace {
-
 using uninst::Answer;
 using uninst::Drive;
 
-const char kUserProductKey[] = "Software\\Talvex\\Quorix";
-const char kMakerKey[] = "Software\\Talvex";
+const char UserProductKey[] = "Software\\Talvex\\Quorix";
+const char MakerKeyPath[] = "Software\\Talvex";
 
 // The product's keys and the entry are gone under both roots.
-void ExpectProductKeysGone()
+static void ExpectProductKeysGone()
 {
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         const char* rootName = root == HKEY_CURRENT_USER ? "HKCU" : "HKLM";
-        EXPECT_FALSE(drv::KeyExists(root, drv::kSettingsKey)) << rootName;
-        EXPECT_FALSE(drv::KeyExists(root, kUserProductKey)) << rootName;
+        EXPECT_FALSE(drv::KeyExists(root, drv::SettingsKey)) << rootName;
+        EXPECT_FALSE(drv::KeyExists(root, UserProductKey)) << rootName;
     }
-    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::kUninstallKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, drv::UninstallKey));
 }
 
-std::set<std::string> UnderTalvex(const std::string& drive)
+static std::set<std::string> UnderTalvex(const std::string& drive)
 {
     return uninst::ListTree(drive + "\\TALVEX");
 }
+
+namespace {
 
 // INSTALLDRIVE names the tree that goes; a value that is not one upper-case
 // letter means C. The other drive's tree stays as it was.
 struct DriveCase {
     const char* name;
-    const char* stored;  // the bytes of INSTALLDRIVE, or "(absent)"
-    bool ownDrive;       // true: the tests' drive is removed, else C
+    const char* stored; // the bytes of INSTALLDRIVE, or "(absent)"
+    bool ownDrive;      // true: the tests' drive is removed, else C
 };
 
-const DriveCase kDriveCases[] = {
+} // namespace
+
+const DriveCase DriveCases[] = {
     {"UpperCaseLetter", "U", true},
     {"Absent", "(absent)", false},
     {"TwoBytes", "UU", false},
@@ -45,7 +47,11 @@ const DriveCase kDriveCases[] = {
     {"Empty", "", false},
 };
 
+namespace {
+
 class StoredDrive : public UninstallTest, public testing::WithParamInterface<DriveCase> {};
+
+} // namespace
 
 TEST_P(StoredDrive, RemovesTheTreeOfThatDriveOnly)
 {
@@ -63,11 +69,13 @@ TEST_P(StoredDrive, RemovesTheTreeOfThatDriveOnly)
     EXPECT_FALSE(drv::FileExists(removed + "\\TALVEX")) << testing::PrintToString(UnderTalvex(removed));
     EXPECT_EQ(UnderTalvex(kept), keptBefore);
     ExpectProductKeysGone();
-    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, kMakerKey));
-    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, kMakerKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, MakerKeyPath));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, MakerKeyPath));
 }
 
-INSTANTIATE_TEST_SUITE_P(, StoredDrive, testing::ValuesIn(kDriveCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(, StoredDrive, testing::ValuesIn(DriveCases), CaseName());
+
+namespace {
 
 // One extra file beside a Full install: what stays is that file and the
 // directories above it, nothing else. The install root on the tests' drive
@@ -75,23 +83,24 @@ INSTANTIATE_TEST_SUITE_P(, StoredDrive, testing::ValuesIn(kDriveCases), CaseName
 // 127 characters and the terminator.
 struct LeftoverCase {
     const char* name;
-    std::string file;  // relative to the install root
+    std::string file; // relative to the install root
     DWORD attributes;
     bool stays;
 };
 
-std::string LongName(const std::string& directory, size_t pathLength)
+} // namespace
+
+static std::string LongName(const std::string& directory, size_t pathLength)
 {
     size_t used = uninst::InstallRoot("U:").size() + directory.size();
     return directory + std::string(pathLength - used - 4, 'n') + ".DAT";
 }
 
-const LeftoverCase kLeftovers[] = {
+const LeftoverCase Leftovers[] = {
     {"FileInInstallRoot", "README.TXT", FILE_ATTRIBUTE_NORMAL, true},
     {"SubdirectoryInListedDirectory", "GAMEGFX\\SAVES\\GAME1.SAV", FILE_ATTRIBUTE_NORMAL, true},
     {"ReadOnlyFile", "SOUND\\SFX\\LOCKED.WAV", FILE_ATTRIBUTE_READONLY, true},
-    {"HiddenSystemFile", "EDITOR\\ZONEC\\MI99.DAT", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
-     false},
+    {"HiddenSystemFile", "EDITOR\\ZONEC\\MI99.DAT", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false},
     {"FileInUnfilledZoneG", "EDITOR\\ZONEG\\MI07.DAT", FILE_ATTRIBUTE_NORMAL, false},
     {"NameFillsBuffer", LongName("GAMEGFX\\", 127), FILE_ATTRIBUTE_NORMAL, false},
     {"NameOneOverBuffer", LongName("GAMEGFX\\", 128), FILE_ATTRIBUTE_NORMAL, true},
@@ -100,7 +109,11 @@ const LeftoverCase kLeftovers[] = {
     {"NameFarOverBuffer", LongName("EDITOR\\ZONEF\\", 250), FILE_ATTRIBUTE_NORMAL, true},
 };
 
+namespace {
+
 class Leftover : public UninstallTest, public testing::WithParamInterface<LeftoverCase> {};
+
+} // namespace
 
 TEST_P(Leftover, StaysWithTheDirectoriesAboveIt)
 {
@@ -127,24 +140,32 @@ TEST_P(Leftover, StaysWithTheDirectoriesAboveIt)
     ExpectProductKeysGone();
 }
 
-INSTANTIATE_TEST_SUITE_P(, Leftover, testing::ValuesIn(kLeftovers), CaseName());
+INSTANTIATE_TEST_SUITE_P(, Leftover, testing::ValuesIn(Leftovers), CaseName());
+
+namespace {
 
 // A maker key goes only when no subkey is left in it; values do not count.
 // Each root is judged on its own.
 struct MakerCase {
     const char* name;
     HKEY root;
-    bool otherProduct;  // a subkey beside the product key, else a value only
+    bool otherProduct; // a subkey beside the product key, else a value only
 };
 
-const MakerCase kMakerCases[] = {
+} // namespace
+
+const MakerCase MakerCases[] = {
     {"OtherProductForUser", HKEY_CURRENT_USER, true},
     {"OtherProductForMachine", HKEY_LOCAL_MACHINE, true},
     {"ValueOnlyForUser", HKEY_CURRENT_USER, false},
     {"ValueOnlyForMachine", HKEY_LOCAL_MACHINE, false},
 };
 
+namespace {
+
 class MakerKey : public UninstallTest, public testing::WithParamInterface<MakerCase> {};
+
+} // namespace
 
 TEST_P(MakerKey, StaysOnlyWithAnotherSubkey)
 {
@@ -155,20 +176,22 @@ TEST_P(MakerKey, StaysOnlyWithAnotherSubkey)
     if (c.otherProduct)
         drv::WriteDword(c.root, "Software\\Talvex\\Vektor\\2.10", "LANGUAGE", 3);
     else
-        drv::WriteString(c.root, kMakerKey, "Publisher", "Talvex");
+        drv::WriteString(c.root, MakerKeyPath, "Publisher", "Talvex");
     HKEY otherRoot = c.root == HKEY_CURRENT_USER ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 
     ASSERT_TRUE(RunUninstall(Answer::Ok));
     EXPECT_EQ(exitCode, 0u);
     ExpectProductKeysGone();
-    EXPECT_EQ(drv::KeyExists(c.root, kMakerKey), c.otherProduct);
+    EXPECT_EQ(drv::KeyExists(c.root, MakerKeyPath), c.otherProduct);
     if (c.otherProduct) {
         EXPECT_EQ(drv::ReadValue(c.root, "Software\\Talvex\\Vektor\\2.10", "LANGUAGE").Dword(), 3u);
     }
-    EXPECT_FALSE(drv::KeyExists(otherRoot, kMakerKey));
+    EXPECT_FALSE(drv::KeyExists(otherRoot, MakerKeyPath));
 }
 
-INSTANTIATE_TEST_SUITE_P(, MakerKey, testing::ValuesIn(kMakerCases), CaseName());
+INSTANTIATE_TEST_SUITE_P(, MakerKey, testing::ValuesIn(MakerCases), CaseName());
+
+namespace {
 
 // Nothing on any disk: the file steps fail without a word, and the registry
 // steps still run. With an empty registry the settings key that reading the
@@ -178,12 +201,18 @@ struct NothingCase {
     bool registryFilled;
 };
 
-const NothingCase kNothingCases[] = {
+} // namespace
+
+const NothingCase NothingCases[] = {
     {"KeysAndEntryPresent", true},
     {"EmptyRegistry", false},
 };
 
+namespace {
+
 class NothingInstalled : public UninstallTest, public testing::WithParamInterface<NothingCase> {};
+
+} // namespace
 
 TEST_P(NothingInstalled, StillRemovesTheKeys)
 {
@@ -193,11 +222,9 @@ TEST_P(NothingInstalled, StillRemovesTheKeys)
     ASSERT_TRUE(RunUninstall(Answer::Ok));
     EXPECT_EQ(exitCode, 0u);
     ExpectProductKeysGone();
-    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, kMakerKey));
-    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, kMakerKey));
+    EXPECT_FALSE(drv::KeyExists(HKEY_CURRENT_USER, MakerKeyPath));
+    EXPECT_FALSE(drv::KeyExists(HKEY_LOCAL_MACHINE, MakerKeyPath));
     EXPECT_FALSE(drv::FileExists("C:\\TALVEX"));
 }
 
-INSTANTIATE_TEST_SUITE_P(, NothingInstalled, testing::ValuesIn(kNothingCases), CaseName());
-
-} // namespace
+INSTANTIATE_TEST_SUITE_P(, NothingInstalled, testing::ValuesIn(NothingCases), CaseName());

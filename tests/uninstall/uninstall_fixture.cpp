@@ -5,17 +5,25 @@
 
 namespace uninst {
 
-std::string Drive() { return std::string(1, QUORIX_UNINSTALL_DRIVE[0] - 'a' + 'A') + ":"; }
+std::string Drive()
+{
+    return std::string(1, QUORIX_UNINSTALL_DRIVE[0] - 'a' + 'A') + ":";
+}
 
-bool DriveMapped() { return GetDriveTypeA((Drive() + "\\").c_str()) != DRIVE_NO_ROOT_DIR; }
+bool DriveMapped()
+{
+    return GetDriveTypeA((Drive() + "\\").c_str()) != DRIVE_NO_ROOT_DIR;
+}
 
-std::string InstallRoot(const std::string& drive) { return drive + "\\TALVEX\\QUORIX\\"; }
+std::string InstallRoot(const std::string& drive)
+{
+    return drive + "\\TALVEX\\QUORIX\\";
+}
 
 void MakeFile(const std::string& path)
 {
     drv::MakeDirs(path.substr(0, path.find_last_of('\\')));
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD written;
@@ -23,8 +31,7 @@ void MakeFile(const std::string& path)
     CloseHandle(file);
 }
 
-static void ListInto(const std::string& dir, const std::string& prefix,
-                     std::set<std::string>* entries)
+static void ListInto(const std::string& dir, const std::string& prefix, std::set<std::string>* entries)
 {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(drv::Join(dir, "*").c_str(), &found);
@@ -54,10 +61,18 @@ std::set<std::string> ListTree(const std::string& dir)
 const std::set<std::string>& FullInstallFiles()
 {
     static const std::set<std::string> files = {
-        "GAMEGFX\\INTRO.SMK",      "GAMEGFX\\TITLE.PCX",       "GAMEGFX\\Long File Name.dat",
-        "EDITOR\\ZONEA\\MI01.DAT", "EDITOR\\ZONEB\\MI02.DAT",  "EDITOR\\ZONEC\\MI03.DAT",
-        "EDITOR\\ZONED\\MI04.DAT", "EDITOR\\ZONEE\\MI05.DAT",  "EDITOR\\ZONEF\\MI06.DAT",
-        "SOUND\\MIDI\\THEME.MID",  "SOUND\\SFX\\BOOM.WAV",     "SOUND\\SPEECH\\HELLO.WAV",
+        "GAMEGFX\\INTRO.SMK",
+        "GAMEGFX\\TITLE.PCX",
+        "GAMEGFX\\Long File Name.dat",
+        "EDITOR\\ZONEA\\MI01.DAT",
+        "EDITOR\\ZONEB\\MI02.DAT",
+        "EDITOR\\ZONEC\\MI03.DAT",
+        "EDITOR\\ZONED\\MI04.DAT",
+        "EDITOR\\ZONEE\\MI05.DAT",
+        "EDITOR\\ZONEF\\MI06.DAT",
+        "SOUND\\MIDI\\THEME.MID",
+        "SOUND\\SFX\\BOOM.WAV",
+        "SOUND\\SPEECH\\HELLO.WAV",
     };
     return files;
 }
@@ -72,18 +87,20 @@ std::string MakeFullInstall(const std::string& drive)
 
 void FillRegistry(const std::string& driveValue)
 {
-    using drv::kSettingsKey;
-    drv::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE", 0);
-    drv::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "SOUND", 1);
-    drv::WriteDword(HKEY_CURRENT_USER, kSettingsKey, "MISC", 0);
+    using drv::SettingsKey;
+    drv::WriteDword(HKEY_CURRENT_USER, SettingsKey, "LANGUAGE", 0);
+    drv::WriteDword(HKEY_CURRENT_USER, SettingsKey, "SOUND", 1);
+    drv::WriteDword(HKEY_CURRENT_USER, SettingsKey, "MISC", 0);
     if (driveValue != "(absent)")
-        drv::WriteValue(HKEY_CURRENT_USER, kSettingsKey, "INSTALLDRIVE", REG_BINARY,
-                        driveValue.data(), static_cast<DWORD>(driveValue.size()));
-    drv::WriteString(HKEY_LOCAL_MACHINE, kSettingsKey, "PatchPath", "C:\\TALVEX\\QUORIX\\");
-    drv::WriteString(HKEY_LOCAL_MACHINE, drv::kUninstallKey, "DisplayName",
-                     "Quorix for Windows '95");
-    drv::WriteString(HKEY_LOCAL_MACHINE, drv::kUninstallKey, "UninstallString",
-                     "Z:\\cd\\QUORIX.EXE -uninstall");
+        drv::WriteValue(HKEY_CURRENT_USER,
+                        SettingsKey,
+                        "INSTALLDRIVE",
+                        REG_BINARY,
+                        driveValue.data(),
+                        static_cast<DWORD>(driveValue.size()));
+    drv::WriteString(HKEY_LOCAL_MACHINE, SettingsKey, "PatchPath", "C:\\TALVEX\\QUORIX\\");
+    drv::WriteString(HKEY_LOCAL_MACHINE, drv::UninstallKey, "DisplayName", "Quorix for Windows '95");
+    drv::WriteString(HKEY_LOCAL_MACHINE, drv::UninstallKey, "UninstallString", "Z:\\cd\\QUORIX.EXE -uninstall");
 }
 
 static void DumpKey(HKEY root, const std::string& path, std::string* out)
@@ -96,8 +113,7 @@ static void DumpKey(HKEY root, const std::string& path, std::string* out)
         char name[256];
         BYTE data[1024];
         DWORD nameLength = sizeof name, dataLength = sizeof data, type = 0;
-        if (RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) !=
-            ERROR_SUCCESS)
+        if (RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS)
             break;
         char line[64];
         std::snprintf(line, sizeof line, " = type %lu, %lu bytes:", type, dataLength);
@@ -112,8 +128,7 @@ static void DumpKey(HKEY root, const std::string& path, std::string* out)
     for (DWORD i = 0;; ++i) {
         char name[256];
         DWORD nameLength = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+        if (RegEnumKeyExA(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
         subkeys.push_back(name);
     }
@@ -128,7 +143,7 @@ std::string RegistryDump()
     DumpKey(HKEY_CURRENT_USER, "Software\\Talvex", &out);
     out += "HKLM:\n";
     DumpKey(HKEY_LOCAL_MACHINE, "Software\\Talvex", &out);
-    DumpKey(HKEY_LOCAL_MACHINE, drv::kUninstallKey, &out);
+    DumpKey(HKEY_LOCAL_MACHINE, drv::UninstallKey, &out);
     return out;
 }
 
@@ -136,9 +151,8 @@ std::vector<BYTE> WaitForStoredDrive(DWORD launcherPid)
 {
     std::vector<BYTE> stored;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 60000; Sleep(100)) {
-        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::kSettingsKey, "INSTALLDRIVE").data;
-        if (stored.size() == 1 && stored[0] == Drive()[0] &&
-            !drv::FindDialog(launcherPid, drv::ProgressCaption))
+        stored = drv::ReadValue(HKEY_CURRENT_USER, drv::SettingsKey, "INSTALLDRIVE").data;
+        if (stored.size() == 1 && stored[0] == Drive()[0] && !drv::FindDialog(launcherPid, drv::ProgressCaption))
             break;
     }
     return stored;
@@ -190,7 +204,7 @@ void UninstallTest::TearDown()
     DriverTest::TearDown();
 }
 
-static const char kQuestionCaption[] = "Uninstall Quorix for Windows '95";
+static const char QuestionCaption[] = "Uninstall Quorix for Windows '95";
 
 bool UninstallTest::RunUninstall(uninst::Answer answer)
 {
@@ -198,7 +212,7 @@ bool UninstallTest::RunUninstall(uninst::Answer answer)
     std::string exe = drv::Join(cdRoot, "QUORIX.EXE");
     if (!launcher.Start(exe, cdRoot, "-uninstall"))
         return false;
-    HWND box = launcher.WaitForWindow(kQuestionCaption);
+    HWND box = launcher.WaitForWindow(QuestionCaption);
     if (!box)
         return false;
     question = launcher.Text(drv::MessageBoxText);

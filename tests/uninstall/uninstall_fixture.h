@@ -12,7 +12,7 @@
 namespace uninst {
 
 // The tests' drive, mapped onto a folder of theirs by the ctest fixture.
-std::string Drive();              // "U:"
+std::string Drive(); // "U:"
 bool DriveMapped();
 // X:\TALVEX\QUORIX\ on the given drive ("C:" or Drive()).
 std::string InstallRoot(const std::string& drive);

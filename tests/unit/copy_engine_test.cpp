@@ -25,13 +25,11 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+static const char* const CdRoot = "C:\\quorix-copy-test-cd";
+static const char* const Root = "C:\\TALVEX\\QUORIX\\";
+static const char* const SettingsPath = "Software\\Talvex\\Quorix\\1.00";
 
-const char* const CdRoot = "C:\\quorix-copy-test-cd";
-const char* const Root = "C:\\TALVEX\\QUORIX\\";
-const char* const SettingsPath = "Software\\Talvex\\Quorix\\1.00";
-
-std::string Content(size_t size, char seed)
+static std::string Content(size_t size, char seed)
 {
     std::string bytes(size, '\0');
     for (size_t i = 0; i < size; i++)
@@ -39,13 +37,13 @@ std::string Content(size_t size, char seed)
     return bytes;
 }
 
-void WriteFile(const fs::path& path, const std::string& bytes)
+static void WriteFile(const fs::path& path, const std::string& bytes)
 {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string ReadWhole(const fs::path& path)
+static std::string ReadWhole(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -53,31 +51,59 @@ std::string ReadWhole(const fs::path& path)
 
 // The CD: files of every kind the patterns must take or leave.
 const std::map<std::string, size_t> CdFiles = {
-    {"GAMEGFX\\INTRO.SMK", 200000},   {"GAMEGFX\\outro.smk", 65536},     {"GAMEGFX\\EMPTY.SMK", 0},
-    {"GAMEGFX\\PALETTE.PAL", 3000},   {"GAMEGFX\\SUB\\DEEP.SMK", 100},    {"EDITOR\\ZONEA\\MIX01.DAT", 5000},
-    {"EDITOR\\ZONEA\\NOTES.TXT", 10}, {"EDITOR\\ZONEC\\mi_low.dat", 777}, {"EDITOR\\ZONEF\\MAP.MI", 20},
-    {"SOUND\\MIDI\\THEME.MID", 200000}, {"SOUND\\SFX\\BOOM.WAV", 70000},  {"EDITOR\\MIROOT.DAT", 30},
+    {"GAMEGFX\\INTRO.SMK", 200000},
+    {"GAMEGFX\\outro.smk", 65536},
+    {"GAMEGFX\\EMPTY.SMK", 0},
+    {"GAMEGFX\\PALETTE.PAL", 3000},
+    {"GAMEGFX\\SUB\\DEEP.SMK", 100},
+    {"EDITOR\\ZONEA\\MIX01.DAT", 5000},
+    {"EDITOR\\ZONEA\\NOTES.TXT", 10},
+    {"EDITOR\\ZONEC\\mi_low.dat", 777},
+    {"EDITOR\\ZONEF\\MAP.MI", 20},
+    {"SOUND\\MIDI\\THEME.MID", 200000},
+    {"SOUND\\SFX\\BOOM.WAV", 70000},
+    {"EDITOR\\MIROOT.DAT", 30},
 };
 
 const std::vector<std::string> MinimumFiles = {"GAMEGFX\\INTRO.SMK", "GAMEGFX\\outro.smk", "GAMEGFX\\EMPTY.SMK"};
-const std::vector<std::string> StandardFiles = {"GAMEGFX\\INTRO.SMK", "GAMEGFX\\outro.smk", "GAMEGFX\\EMPTY.SMK",
-                                                "GAMEGFX\\PALETTE.PAL", "SOUND\\MIDI\\THEME.MID",
+const std::vector<std::string> StandardFiles = {"GAMEGFX\\INTRO.SMK",
+                                                "GAMEGFX\\outro.smk",
+                                                "GAMEGFX\\EMPTY.SMK",
+                                                "GAMEGFX\\PALETTE.PAL",
+                                                "SOUND\\MIDI\\THEME.MID",
                                                 "SOUND\\SFX\\BOOM.WAV"};
-const std::vector<std::string> FullFiles = {"GAMEGFX\\INTRO.SMK",       "GAMEGFX\\outro.smk",
-                                            "GAMEGFX\\EMPTY.SMK",       "GAMEGFX\\PALETTE.PAL",
-                                            "SOUND\\MIDI\\THEME.MID",   "SOUND\\SFX\\BOOM.WAV",
-                                            "EDITOR\\ZONEA\\MIX01.DAT", "EDITOR\\ZONEC\\mi_low.dat"};
+const std::vector<std::string> FullFiles = {"GAMEGFX\\INTRO.SMK",
+                                            "GAMEGFX\\outro.smk",
+                                            "GAMEGFX\\EMPTY.SMK",
+                                            "GAMEGFX\\PALETTE.PAL",
+                                            "SOUND\\MIDI\\THEME.MID",
+                                            "SOUND\\SFX\\BOOM.WAV",
+                                            "EDITOR\\ZONEA\\MIX01.DAT",
+                                            "EDITOR\\ZONEC\\mi_low.dat"};
 const std::vector<std::string> MinimumDirs = {"GAMEGFX"};
 const std::vector<std::string> StandardDirs = {"GAMEGFX", "SOUND", "SOUND\\MIDI", "SOUND\\SFX", "SOUND\\SPEECH"};
-const std::vector<std::string> FullDirs = {"GAMEGFX",       "SOUND",         "SOUND\\MIDI",   "SOUND\\SFX",
-                                           "SOUND\\SPEECH", "EDITOR",        "EDITOR\\ZONEA", "EDITOR\\ZONEB",
-                                           "EDITOR\\ZONEC", "EDITOR\\ZONED", "EDITOR\\ZONEE", "EDITOR\\ZONEF"};
+const std::vector<std::string> FullDirs = {"GAMEGFX",
+                                           "SOUND",
+                                           "SOUND\\MIDI",
+                                           "SOUND\\SFX",
+                                           "SOUND\\SPEECH",
+                                           "EDITOR",
+                                           "EDITOR\\ZONEA",
+                                           "EDITOR\\ZONEB",
+                                           "EDITOR\\ZONEC",
+                                           "EDITOR\\ZONED",
+                                           "EDITOR\\ZONEE",
+                                           "EDITOR\\ZONEF"};
+
+namespace {
 
 struct Tree {
     std::set<std::string> files, dirs;
 };
 
-Tree InstalledTree()
+} // namespace
+
+static Tree InstalledTree()
 {
     Tree tree;
     if (!fs::exists(Root))
@@ -89,8 +115,16 @@ Tree InstalledTree()
     return tree;
 }
 
-std::string Cd(const std::string& relative) { return std::string(CdRoot) + "\\" + relative; }
-std::string Installed(const std::string& relative) { return std::string(Root) + relative; }
+static std::string Cd(const std::string& relative)
+{
+    return std::string(CdRoot) + "\\" + relative;
+}
+static std::string Installed(const std::string& relative)
+{
+    return std::string(Root) + relative;
+}
+
+namespace {
 
 class CopyEngine : public ::testing::Test {
 protected:
@@ -131,6 +165,7 @@ protected:
     char previousDirectory[MAX_PATH];
 };
 
+} // namespace
 
 TEST_F(CopyEngine, EachLevelCopiesExactlyItsFilesAndDirectories)
 {
@@ -216,16 +251,20 @@ TEST_F(CopyEngine, ProgressDialogThatCannotBeMadeEndsTheInstall)
 
 // --- chunk by chunk, with a window of the test's own ------------------------
 
+namespace {
+
 struct Request {
     LONG barPosition;
     LONG copiedBytes;
     std::string status;
 };
 
-std::vector<Request> Requests;
-size_t CancelAtRequest = SIZE_MAX;
+} // namespace
 
-INT_PTR CALLBACK RecorderProc(HWND window, UINT message, WPARAM, LPARAM)
+static std::vector<Request> Requests;
+static size_t CancelAtRequest = SIZE_MAX;
+
+static INT_PTR CALLBACK RecorderProc(HWND window, UINT message, WPARAM, LPARAM)
 {
     if (message != WM_PAINT)
         return message == WM_INITDIALOG;
@@ -242,6 +281,8 @@ INT_PTR CALLBACK RecorderProc(HWND window, UINT message, WPARAM, LPARAM)
         Progress.cancelRequested = 1; // what the progress window does on Cancel
     return TRUE;
 }
+
+namespace {
 
 class ChunkByChunk : public CopyEngine {
 protected:
@@ -291,6 +332,8 @@ protected:
     HWND volatile recorderWindow = nullptr;
     DWORD recorderThread = 0;
 };
+
+} // namespace
 
 TEST_F(ChunkByChunk, EmptyAndExactChunkFilesTakeTheirIterations)
 {
@@ -393,12 +436,13 @@ TEST_F(ChunkByChunk, FileThatCannotBeCopiedStopsTheCopy)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all("C:\\TALVEX");
-        LayOut({{"SOUND\\MIDI\\THEME.MID", 4000}, {"SOUND\\SFX\\BOOM.WAV", 70000},
-                {"SOUND\\SPEECH\\HELLO.WAV", 3000}, {"GAMEGFX\\A.SMK", 2000}});
+        LayOut({{"SOUND\\MIDI\\THEME.MID", 4000},
+                {"SOUND\\SFX\\BOOM.WAV", 70000},
+                {"SOUND\\SPEECH\\HELLO.WAV", 3000},
+                {"GAMEGFX\\A.SMK", 2000}});
         HANDLE held = INVALID_HANDLE_VALUE;
         if (c.lockSource)
-            held = CreateFileA(Cd("SOUND\\SFX\\BOOM.WAV").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                               nullptr);
+            held = CreateFileA(Cd("SOUND\\SFX\\BOOM.WAV").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         if (c.blockDestination)
             fs::create_directories(Installed("SOUND\\SFX\\BOOM.WAV"));
         Requests.clear();
@@ -416,5 +460,3 @@ TEST_F(ChunkByChunk, FileThatCannotBeCopiedStopsTheCopy)
             EXPECT_TRUE(tree.dirs.count(dir)) << dir;
     }
 }
-
-} // namespace

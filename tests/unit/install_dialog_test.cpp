@@ -16,13 +16,14 @@
 #include "registry.h"
 #include "settings/settings_store.h"
 
-namespace {
-
 LONG FakeFree[27]; // by drive number, 1 = A
 
-LONG FakeQuery(int driveNumber) { return FakeFree[driveNumber]; }
+static LONG FakeQuery(int driveNumber)
+{
+    return FakeFree[driveNumber];
+}
 
-HWND FindThreadDialog(DWORD thread, const char* caption)
+static HWND FindThreadDialog(DWORD thread, const char* caption)
 {
     struct Search {
         const char* caption;
@@ -47,7 +48,7 @@ HWND FindThreadDialog(DWORD thread, const char* caption)
 // Runs body, which opens the install dialog modally, on this thread while the
 // script drives the dialog from another; a script that leaves it open has it
 // closed.
-INT_PTR WhileDriven(const std::function<void(HWND)>& script, const std::function<INT_PTR()>& body)
+static INT_PTR WhileDriven(const std::function<void(HWND)>& script, const std::function<INT_PTR()>& body)
 {
     DWORD uiThread = GetCurrentThreadId();
     std::thread driver([&] {
@@ -66,21 +67,30 @@ INT_PTR WhileDriven(const std::function<void(HWND)>& script, const std::function
     return result;
 }
 
-INT_PTR RunInstallDialog(const std::function<void(HWND)>& script)
+static INT_PTR RunInstallDialog(const std::function<void(HWND)>& script)
 {
-    return WhileDriven(script, [] { return DialogBoxParamA(AppInstance, "InstallDlg", nullptr, InstallDialogProc, 0); });
+    return WhileDriven(script,
+                       [] { return DialogBoxParamA(AppInstance, "InstallDlg", nullptr, InstallDialogProc, 0); });
 }
 
-std::string Text(HWND dialog, int id)
+static std::string Text(HWND dialog, int id)
 {
     char text[128];
     GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
 }
 
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+static bool Enabled(HWND dialog, int id)
+{
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
 
-void Command(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+static void Command(HWND dialog, int id)
+{
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+namespace {
 
 class InstallDialog : public ::testing::Test {
 protected:
@@ -93,8 +103,13 @@ protected:
             free = -1;
         FreeBytesOfDrive = FakeQuery;
     }
-    void TearDown() override { FreeBytesOfDrive = QueryDriveFreeBytes; }
+    void TearDown() override
+    {
+        FreeBytesOfDrive = QueryDriveFreeBytes;
+    }
 };
+
+} // namespace
 
 TEST_F(InstallDialog, ThresholdsAtTheExactByteAndTheLineTruncates)
 {
@@ -129,10 +144,10 @@ TEST_F(InstallDialog, ThresholdsAtTheExactByteAndTheLineTruncates)
 
 TEST_F(InstallDialog, DriveButtonsPickOnlyDrivesWithRoom)
 {
-    FakeFree[3] = 1000;               // C: too small
-    FakeFree[4] = 80 * 1048576;       // D: Minimum and Standard
+    FakeFree[3] = 1000;         // C: too small
+    FakeFree[4] = 80 * 1048576; // D: Minimum and Standard
     FakeFree[5] = MinimumLevelBytes - 1;
-    FakeFree[26] = 200 * 1048576;     // Z: everything
+    FakeFree[26] = 200 * 1048576; // Z: everything
     RunInstallDialog([](HWND dialog) {
         for (int k = 0; k < DriveCount; k++)
             EXPECT_EQ(Enabled(dialog, IDC_DRIVE_FIRST + k), k == 1 || k == 23) << char('C' + k);
@@ -288,5 +303,3 @@ TEST(DriveFreeBytes, RealQueryGivesWhatWindows95Reports)
             break;
         }
 }
-
-} // namespace

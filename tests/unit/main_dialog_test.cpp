@@ -14,15 +14,17 @@
 #include "resources/ids.h"
 #include "settings/registry_layout.h"
 
-namespace {
-
 const HKEY User = HKEY_CURRENT_USER;
+
+namespace {
 
 struct FindContext {
     HWND found;
 };
 
-BOOL CALLBACK FindMainDialog(HWND window, LPARAM context)
+} // namespace
+
+static BOOL CALLBACK FindMainDialog(HWND window, LPARAM context)
 {
     char caption[64];
     GetWindowTextA(window, caption, sizeof caption);
@@ -35,7 +37,7 @@ BOOL CALLBACK FindMainDialog(HWND window, LPARAM context)
 
 // Runs the dialog until it ends; the script gets its window. A script that
 // leaves the dialog open has it closed afterwards.
-INT_PTR RunMainDialog(const std::function<void(HWND)>& script)
+static INT_PTR RunMainDialog(const std::function<void(HWND)>& script)
 {
     DWORD uiThread = GetCurrentThreadId();
     std::thread driver([&] {
@@ -54,6 +56,8 @@ INT_PTR RunMainDialog(const std::function<void(HWND)>& script)
     return result;
 }
 
+namespace {
+
 class MainDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -65,23 +69,27 @@ protected:
         InstallDrive = 'C';
         ForgetEverything();
     }
-    void TearDown() override { ForgetEverything(); }
+    void TearDown() override
+    {
+        ForgetEverything();
+    }
 };
 
-POINT TopLeft(HWND window)
+} // namespace
+
+static POINT TopLeft(HWND window)
 {
     RECT outer;
     GetWindowRect(window, &outer);
     return {outer.left, outer.top};
 }
 
-POINT CentredFor(int clientWidth, int clientHeight)
+static POINT CentredFor(int clientWidth, int clientHeight)
 {
-    return {(GetSystemMetrics(SM_CXSCREEN) - clientWidth) / 2,
-            (GetSystemMetrics(SM_CYSCREEN) - clientHeight) / 2};
+    return {(GetSystemMetrics(SM_CXSCREEN) - clientWidth) / 2, (GetSystemMetrics(SM_CYSCREEN) - clientHeight) / 2};
 }
 
-std::string ControlText(HWND window, int id)
+static std::string ControlText(HWND window, int id)
 {
     char text[128];
     GetDlgItemTextA(window, id, text, sizeof text);
@@ -118,7 +126,7 @@ TEST_F(MainDialog, CentredByItsClientSizeAndAgainAtEverySize)
     });
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y)
+static COLORREF ScreenPixel(HWND window, int x, int y)
 {
     HDC dc = GetDC(window);
     COLORREF colour = GetPixel(dc, x, y);
@@ -126,7 +134,7 @@ COLORREF ScreenPixel(HWND window, int x, int y)
     return colour;
 }
 
-COLORREF PicturePixel(int x, int y)
+static COLORREF PicturePixel(int x, int y)
 {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, BackgroundBitmap);
@@ -136,14 +144,14 @@ COLORREF PicturePixel(int x, int y)
     return colour;
 }
 
-void Repaint(HWND window)
+static void Repaint(HWND window)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 // The screen pixel once it shows the colour, or what it shows after a while:
 // on a loaded machine the desktop may take a moment to show a repaint.
-COLORREF ScreenPixelSettlingOn(HWND window, POINT p, COLORREF expected)
+static COLORREF ScreenPixelSettlingOn(HWND window, POINT p, COLORREF expected)
 {
     COLORREF colour = ScreenPixel(window, p.x, p.y);
     for (int i = 0; i < 100 && colour != expected; i++) {
@@ -190,11 +198,15 @@ TEST_F(MainDialog, PictureIsPaintedOnlyOnceTheSizeIsKnown)
     });
 }
 
+namespace {
+
 struct OptionBox {
     int id;
     const char* value;
     int LauncherSettings::*field;
 };
+
+} // namespace
 
 const OptionBox OptionBoxes[] = {
     {IDC_SOUND, VALUE_SOUND, &LauncherSettings::sound},
@@ -308,5 +320,3 @@ TEST_F(MainDialog, LanguageCommandRelabelsAtOnceAndSaves)
         EXPECT_EQ(ControlText(window, IDC_PLAY), "!! Quorix !!");
     });
 }
-
-} // namespace

@@ -13,12 +13,17 @@ struct PatchCase {
     const char* label;
     bool keyExists;
     DWORD type;
-    std::string bytes;  // empty with keyExists: the key without the value
+    std::string bytes; // empty with keyExists: the key without the value
     std::string gamePath;
     short hasPatchPath;
 };
 
-std::string Directory(size_t length) { return "C:\\" + std::string(length - 4, 'P') + "\\"; }
+} // namespace
+
+static std::string Directory(size_t length)
+{
+    return "C:\\" + std::string(length - 4, 'P') + "\\";
+}
 
 TEST(PatchPath, GamePathFromTheMachineKey)
 {
@@ -27,8 +32,12 @@ TEST(PatchPath, GamePathFromTheMachineKey)
         {"no machine key", false, 0, "", "quorix.exw", 0},
         {"no value", true, 0, "", "quorix.exw", 0},
         {"empty string", true, REG_SZ, std::string(1, '\0'), "quorix.exw", 0},
-        {"installed copy", true, REG_SZ, std::string("C:\\TALVEX\\QUORIX\\") + '\0',
-         "C:\\TALVEX\\QUORIX\\quorix.exw", 1},
+        {"installed copy",
+         true,
+         REG_SZ,
+         std::string("C:\\TALVEX\\QUORIX\\") + '\0',
+         "C:\\TALVEX\\QUORIX\\quorix.exw",
+         1},
         {"string without its NUL", true, REG_SZ, "D:\\GAME\\", "D:\\GAME\\quorix.exw", 1},
         {"69 characters", true, REG_SZ, d69 + '\0', d69 + "quorix.exw", 1},
         {"70 characters: no room for the name", true, REG_SZ, d70 + '\0', "quorix.exw", 0},
@@ -43,7 +52,11 @@ TEST(PatchPath, GamePathFromTheMachineKey)
         if (c.keyExists && c.type == 0)
             WriteDword(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH, "Other", 1);
         else if (c.keyExists)
-            WriteValue(HKEY_LOCAL_MACHINE, SETTINGS_KEY_PATH, VALUE_PATCHPATH, c.type, c.bytes.data(),
+            WriteValue(HKEY_LOCAL_MACHINE,
+                       SETTINGS_KEY_PATH,
+                       VALUE_PATCHPATH,
+                       c.type,
+                       c.bytes.data(),
                        static_cast<DWORD>(c.bytes.size()));
         ReadPatchPath();
         EXPECT_EQ(std::string(GamePath), c.gamePath) << c.label;
@@ -51,5 +64,3 @@ TEST(PatchPath, GamePathFromTheMachineKey)
     }
     ForgetEverything();
 }
-
-} // namespace

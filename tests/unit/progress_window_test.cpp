@@ -9,12 +9,10 @@
 #include "launcher/app.h"
 #include "resources/ids.h"
 
-namespace {
-
 const COLORREF Black = RGB(0, 0, 0), White = RGB(255, 255, 255), Blue = RGB(0, 0, 255);
 const COLORREF Mark = RGB(0, 255, 0);
 
-COLORREF Pixel(HWND window, int x, int y)
+static COLORREF Pixel(HWND window, int x, int y)
 {
     HDC dc = GetDC(window);
     COLORREF colour = GetPixel(dc, x, y);
@@ -22,14 +20,19 @@ COLORREF Pixel(HWND window, int x, int y)
     return colour;
 }
 
-void PutMark(HWND window) // in the empty part of any bar shorter than 280
+static void PutMark(HWND window) // in the empty part of any bar shorter than 280
 {
     HDC dc = GetDC(window);
     SetPixel(dc, 300, 60, Mark);
     ReleaseDC(window, dc);
 }
 
-bool MarkGone(HWND window) { return Pixel(window, 300, 60) != Mark; }
+static bool MarkGone(HWND window)
+{
+    return Pixel(window, 300, 60) != Mark;
+}
+
+namespace {
 
 class ProgressWindow : public ::testing::Test {
 protected:
@@ -38,7 +41,10 @@ protected:
         AppInstance = GetModuleHandleA(nullptr);
         Start();
     }
-    void TearDown() override { Stop(); }
+    void TearDown() override
+    {
+        Stop();
+    }
 
     void Start()
     {
@@ -76,6 +82,8 @@ protected:
     HWND window = nullptr;
 };
 
+} // namespace
+
 TEST_F(ProgressWindow, BarPixelsWhereTheyBelong)
 {
     RECT client;
@@ -87,8 +95,14 @@ TEST_F(ProgressWindow, BarPixelsWhereTheyBelong)
         SCOPED_TRACE(p);
         LastDrawnPosition = -1;
         Request(p);
-        for (POINT corner : {POINT{8, 56}, POINT{388, 56}, POINT{388, 77}, POINT{8, 77}, POINT{200, 56},
-                             POINT{8, 66}, POINT{388, 66}, POINT{200, 77}})
+        for (POINT corner : {POINT{8, 56},
+                             POINT{388, 56},
+                             POINT{388, 77},
+                             POINT{8, 77},
+                             POINT{200, 56},
+                             POINT{8, 66},
+                             POINT{388, 66},
+                             POINT{200, 77}})
             EXPECT_EQ(Pixel(window, corner.x, corner.y), Black) << corner.x << "," << corner.y;
         for (POINT never : {POINT{9, 60}, POINT{386, 60}, POINT{387, 70}, POINT{50, 57}, POINT{50, 76}})
             EXPECT_EQ(Pixel(window, never.x, never.y), face) << never.x << "," << never.y;
@@ -216,5 +230,3 @@ TEST_F(ProgressWindow, LastDrawnPositionCarriesIntoTheNextInstall)
     EXPECT_TRUE(MarkGone(window));
     EXPECT_EQ(LastDrawnPosition, 0);
 }
-
-} // namespace

@@ -8,9 +8,9 @@
 #include "settings/registry_layout.h"
 #include "settings/settings_store.h"
 
-namespace {
-
 const HKEY User = HKEY_CURRENT_USER;
+
+namespace {
 
 class SettingsStore : public ::testing::Test {
 protected:
@@ -20,10 +20,15 @@ protected:
         InstallDrive = 'C';
         InstalledDrive = 'C';
     }
-    void TearDown() override { ForgetEverything(); }
+    void TearDown() override
+    {
+        ForgetEverything();
+    }
 };
 
-int ExpectedLanguage(int stored)
+} // namespace
+
+static int ExpectedLanguage(int stored)
 {
     switch (ThisEdition) {
     case Edition::German:
@@ -47,9 +52,16 @@ TEST_F(SettingsStore, EmptyRegistryTakesTheDefaultsAndWritesThemBack)
     EXPECT_EQ(settings.actionPan, 1);
     EXPECT_EQ(settings.fullScreen, 0);
 
-    struct { const char* name; long long value; } stored[] = {
-        {VALUE_LANGUAGE, 0}, {VALUE_SOUND, 1}, {VALUE_SPEECH, 1},
-        {VALUE_CINEMATICS, 1}, {VALUE_ACTIONPAN, 1}, {VALUE_FULLSCREEN, 0},
+    struct {
+        const char* name;
+        long long value;
+    } stored[] = {
+        {VALUE_LANGUAGE, 0},
+        {VALUE_SOUND, 1},
+        {VALUE_SPEECH, 1},
+        {VALUE_CINEMATICS, 1},
+        {VALUE_ACTIONPAN, 1},
+        {VALUE_FULLSCREEN, 0},
     };
     for (const auto& s : stored)
         EXPECT_EQ(ReadDword(User, SETTINGS_KEY_PATH, s.name), s.value) << s.name;
@@ -57,6 +69,8 @@ TEST_F(SettingsStore, EmptyRegistryTakesTheDefaultsAndWritesThemBack)
     EXPECT_FALSE(ReadValue(User, SETTINGS_KEY_PATH, VALUE_INSTALLDRIVE).present);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UNINSTALL_ENTRY_PATH));
 }
+
+namespace {
 
 // One stored shape of a value, what the field then holds (it starts as
 // 0x77777777, so untouched bytes show), and what the registry holds after.
@@ -70,13 +84,21 @@ struct StoredShape {
     std::string bytesAfter;
 };
 
-std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+} // namespace
 
-int* FieldOf(LauncherSettings* settings, const char* name)
+static std::string Dword(DWORD value)
 {
-    if (std::string(name) == VALUE_LANGUAGE) return &settings->language;
-    if (std::string(name) == VALUE_SOUND) return &settings->sound;
-    if (std::string(name) == VALUE_FULLSCREEN) return &settings->fullScreen;
+    return std::string(reinterpret_cast<const char*>(&value), 4);
+}
+
+static int* FieldOf(LauncherSettings* settings, const char* name)
+{
+    if (std::string(name) == VALUE_LANGUAGE)
+        return &settings->language;
+    if (std::string(name) == VALUE_SOUND)
+        return &settings->sound;
+    if (std::string(name) == VALUE_FULLSCREEN)
+        return &settings->fullScreen;
     return nullptr;
 }
 
@@ -88,13 +110,23 @@ TEST_F(SettingsStore, StoredValuesAreRepairedByShapeAndRange)
         {"language 5 kept", VALUE_LANGUAGE, REG_DWORD, Dword(5), 5, REG_DWORD, Dword(5)},
         {"sound 2", VALUE_SOUND, REG_DWORD, Dword(2), 1, REG_DWORD, Dword(1)},
         {"full screen 2", VALUE_FULLSCREEN, REG_DWORD, Dword(2), 0, REG_DWORD, Dword(0)},
-        {"one byte 1 kept", VALUE_SOUND, REG_BINARY, std::string("\x01", 1), 0x77777701, REG_BINARY,
+        {"one byte 1 kept",
+         VALUE_SOUND,
+         REG_BINARY,
+         std::string("\x01", 1),
+         0x77777701,
+         REG_BINARY,
          std::string("\x01", 1)},
         {"one byte 9", VALUE_SOUND, REG_BINARY, std::string("\x09", 1), 0x77777701, REG_DWORD, Dword(1)},
         {"eight bytes", VALUE_SOUND, REG_BINARY, std::string(8, '\0'), 1, REG_DWORD, Dword(1)},
         {"string \"1\"", VALUE_SOUND, REG_SZ, std::string("1\0", 2), 0x77770001, REG_DWORD, Dword(1)},
-        {"three bytes untested", VALUE_SOUND, REG_BINARY, std::string("\x05\x05\x05", 3), 0x77050505,
-         REG_BINARY, std::string("\x05\x05\x05", 3)},
+        {"three bytes untested",
+         VALUE_SOUND,
+         REG_BINARY,
+         std::string("\x05\x05\x05", 3),
+         0x77050505,
+         REG_BINARY,
+         std::string("\x05\x05\x05", 3)},
         {"empty untested", VALUE_SOUND, REG_BINARY, std::string(), 0x77777777, REG_BINARY, std::string()},
     };
     for (const StoredShape& s : shapes) {
@@ -142,9 +174,16 @@ TEST_F(SettingsStore, SaveWritesAllEightValuesWithTheEditionsMisc)
     InstalledDrive = 'E';
     SaveSettings(&settings);
 
-    struct { const char* name; long long value; } stored[] = {
-        {VALUE_LANGUAGE, 3}, {VALUE_SOUND, 0}, {VALUE_SPEECH, 1}, {VALUE_CINEMATICS, 0},
-        {VALUE_ACTIONPAN, 1}, {VALUE_FULLSCREEN, 1},
+    struct {
+        const char* name;
+        long long value;
+    } stored[] = {
+        {VALUE_LANGUAGE, 3},
+        {VALUE_SOUND, 0},
+        {VALUE_SPEECH, 1},
+        {VALUE_CINEMATICS, 0},
+        {VALUE_ACTIONPAN, 1},
+        {VALUE_FULLSCREEN, 1},
         {VALUE_MISC, ThisEdition == Edition::English ? 1 : 0},
     };
     for (const auto& s : stored)
@@ -179,7 +218,11 @@ TEST_F(SettingsStore, SaveKeepsTheStoredInstallDrive)
     for (const auto& c : cases) {
         ForgetEverything();
         if (c.present)
-            WriteValue(User, SETTINGS_KEY_PATH, VALUE_INSTALLDRIVE, REG_BINARY, c.stored.data(),
+            WriteValue(User,
+                       SETTINGS_KEY_PATH,
+                       VALUE_INSTALLDRIVE,
+                       REG_BINARY,
+                       c.stored.data(),
                        static_cast<DWORD>(c.stored.size()));
         // The install dialog's drive, picked and then cancelled, stays out of it.
         InstallDrive = 'F';
@@ -195,5 +238,3 @@ TEST_F(SettingsStore, SaveKeepsTheStoredInstallDrive)
         EXPECT_EQ(saved.bytes, c.saved) << c.label;
     }
 }
-
-} // namespace

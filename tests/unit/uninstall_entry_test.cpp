@@ -37,6 +37,8 @@ protected:
     char startDirectory[MAX_PATH];
 };
 
+} // namespace
+
 TEST_F(UninstallEntry, CommandNamesTheProgramInTheCurrentDirectory)
 {
     struct Case {
@@ -73,5 +75,3 @@ TEST_F(UninstallEntry, LongerDirectoryLeavesTheEntryAsItWas)
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, SETTINGS_KEY_PATH, VALUE_SOUND), 1);
     RemoveDirectoryA(directory.c_str());
 }
-
-} // namespace

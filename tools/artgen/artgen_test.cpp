@@ -76,10 +76,10 @@ struct BackgroundCase {
 struct IconCase {
     const char* file;
     int size;
-    uint32_t bytes;  // the image, as the icon resource holds it
+    uint32_t bytes; // the image, as the icon resource holds it
 };
 
-}  // namespace
+} // namespace
 
 const char* const ColourNames[] = {"another colour", "black", "yellow", "white"};
 
@@ -113,10 +113,10 @@ TEST(Background, HeaderAndPaletteAreTheResourceFormat)
         EXPECT_EQ(ReadU32(b, 10), 14u + 40u + 1024u);
         EXPECT_EQ(ReadU32(b, 14), 40u);
         EXPECT_EQ(ReadI32(b, 18), PictureWidth);
-        EXPECT_EQ(ReadI32(b, 22), PictureHeight);  // positive: bottom-up
+        EXPECT_EQ(ReadI32(b, 22), PictureHeight); // positive: bottom-up
         EXPECT_EQ(ReadU16(b, 26), 1u);
         EXPECT_EQ(ReadU16(b, 28), 8u);
-        EXPECT_EQ(ReadU32(b, 30), 0u);  // BI_RGB
+        EXPECT_EQ(ReadU32(b, 30), 0u); // BI_RGB
         EXPECT_EQ(ReadU32(b, 34), 203308u);
         EXPECT_EQ(ReadU32(b, 46), 256u);
         EXPECT_EQ(ReadU32(b, 50), 256u);
@@ -187,8 +187,8 @@ TEST(Icons, OneSixteenColourImageOfTheResourceSize)
         const Bytes b = Read(ArtPath(c.file));
         ASSERT_EQ(b.size(), 22u + c.bytes);
         EXPECT_EQ(ReadU16(b, 0), 0u);
-        EXPECT_EQ(ReadU16(b, 2), 1u);  // icon
-        EXPECT_EQ(ReadU16(b, 4), 1u);  // one image
+        EXPECT_EQ(ReadU16(b, 2), 1u); // icon
+        EXPECT_EQ(ReadU16(b, 4), 1u); // one image
         EXPECT_EQ(b[6], c.size);
         EXPECT_EQ(b[7], c.size);
         EXPECT_EQ(b[8], 16);
@@ -198,7 +198,7 @@ TEST(Icons, OneSixteenColourImageOfTheResourceSize)
         EXPECT_EQ(ReadU32(b, 18), 22u);
         EXPECT_EQ(ReadU32(b, 22), 40u);
         EXPECT_EQ(ReadI32(b, 26), c.size);
-        EXPECT_EQ(ReadI32(b, 30), 2 * c.size);  // colour bits and mask
+        EXPECT_EQ(ReadI32(b, 30), 2 * c.size); // colour bits and mask
         EXPECT_EQ(ReadU16(b, 34), 1u);
         EXPECT_EQ(ReadU16(b, 36), 4u);
         EXPECT_EQ(ReadU32(b, 38), 0u);
@@ -217,7 +217,7 @@ TEST(Icons, OneSixteenColourImageOfTheResourceSize)
                     EXPECT_EQ(index, 0) << x << ", " << y;
                 }
             }
-        const auto seeThrough = [&](int x, int y) {  // y from the top
+        const auto seeThrough = [&](int x, int y) { // y from the top
             return (b[mask + (c.size - 1 - y) * maskStride + x / 8] & (0x80 >> (x % 8))) != 0;
         };
         EXPECT_TRUE(seeThrough(0, 0));

@@ -39,8 +39,8 @@ void DrawBackground(Canvas& c, bool languagePanel)
     Canvas mask{c.width, c.height, nameMask};
     FillAll(mask, 0);
     DrawName(mask, middle - NameWidth(height) / 2 - 2, 250, height, 1);
-    PaintGrown(c, mask, 2, 4, 4, Black);  // shadow
-    PaintGrown(c, mask, 2, 0, 0, Black);  // outline
+    PaintGrown(c, mask, 2, 4, 4, Black); // shadow
+    PaintGrown(c, mask, 2, 0, 0, Black); // outline
     PaintMask(c, mask, White);
 
     // The right: the panel of the option boxes, and the one of the language

@@ -20,12 +20,14 @@ struct PixelBox {
     int x0, y0, x1, y1;
 };
 
-}  // namespace
+} // namespace
 
 static PixelBox PixelsOfBox(const Canvas& c, int32_t minX, int32_t minY, int32_t maxX, int32_t maxY)
 {
-    return {Clamp(FloorDiv(minX, SubSteps), 0, c.width), Clamp(FloorDiv(minY, SubSteps), 0, c.height),
-            Clamp(FloorDiv(maxX, SubSteps), -1, c.width - 1), Clamp(FloorDiv(maxY, SubSteps), -1, c.height - 1)};
+    return {Clamp(FloorDiv(minX, SubSteps), 0, c.width),
+            Clamp(FloorDiv(minY, SubSteps), 0, c.height),
+            Clamp(FloorDiv(maxX, SubSteps), -1, c.width - 1),
+            Clamp(FloorDiv(maxY, SubSteps), -1, c.height - 1)};
 }
 
 // The same for the box around n points, grown by margin on every side.

@@ -5,12 +5,12 @@
 #pragma once
 #include <cstdint>
 
-const int32_t SubSteps = 16;  // sub-pixel steps per pixel
+const int32_t SubSteps = 16; // sub-pixel steps per pixel
 
 struct Canvas {
     int width;
     int height;
-    uint8_t* pixels;  // width * height bytes, the top row first
+    uint8_t* pixels; // width * height bytes, the top row first
 };
 
 // A point in sixteenths of a pixel; (0, 0) is the top-left corner of the

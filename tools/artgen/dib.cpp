@@ -30,7 +30,7 @@ struct Writer {
     }
 };
 
-}  // namespace
+} // namespace
 
 static size_t RowBytes(int width, int bits)
 {
@@ -43,20 +43,19 @@ static void InfoHeader(Writer& w, int width, int height, int bits, size_t imageS
     w.Put32(InfoHeaderSize);
     w.Put32(static_cast<uint32_t>(width));
     w.Put32(static_cast<uint32_t>(height));
-    w.Put16(1);     // planes
-    w.Put16(bits);  // bits per pixel
-    w.Put32(0);     // BI_RGB, uncompressed
+    w.Put16(1);    // planes
+    w.Put16(bits); // bits per pixel
+    w.Put32(0);    // BI_RGB, uncompressed
     w.Put32(static_cast<uint32_t>(imageSize));
-    w.Put32(0);  // pixels per metre: no preference
+    w.Put32(0); // pixels per metre: no preference
     w.Put32(0);
-    w.Put32(colours);  // colours used
-    w.Put32(colours);  // colours important
+    w.Put32(colours); // colours used
+    w.Put32(colours); // colours important
 }
 
-template <size_t N>
-static void PaletteEntries(Writer& w, const Rgb (&palette)[N])
+template <size_t N> static void PaletteEntries(Writer& w, const Rgb (&palette)[N])
 {
-    for (const Rgb& c : palette) {  // RGBQUAD order: blue, green, red, reserved
+    for (const Rgb& c : palette) { // RGBQUAD order: blue, green, red, reserved
         w.Put8(c.b);
         w.Put8(c.g);
         w.Put8(c.r);
@@ -76,11 +75,11 @@ size_t EncodeBmp(const Canvas& picture, const Rgb (&palette)[256], uint8_t* out,
     w.Put8('B');
     w.Put8('M');
     w.Put32(static_cast<uint32_t>(total));
-    w.Put32(0);  // reserved
+    w.Put32(0); // reserved
     w.Put32(static_cast<uint32_t>(offset));
     InfoHeader(w, picture.width, picture.height, 8, image, 256);
     PaletteEntries(w, palette);
-    for (int y = picture.height - 1; y >= 0; --y) {  // bottom-up
+    for (int y = picture.height - 1; y >= 0; --y) { // bottom-up
         memcpy(w.p, picture.pixels + static_cast<size_t>(y) * picture.width, picture.width);
         memset(w.p + picture.width, 0, stride - picture.width);
         w.p += stride;
@@ -98,15 +97,15 @@ size_t EncodeIco(const Canvas& icon, const Rgb (&palette)[16], uint8_t* out, siz
     if (directory + image > room)
         return 0;
     Writer w{out};
-    w.Put16(0);  // reserved
-    w.Put16(1);  // an icon
-    w.Put16(1);  // one image
+    w.Put16(0); // reserved
+    w.Put16(1); // an icon
+    w.Put16(1); // one image
     w.Put8(icon.width);
     w.Put8(icon.height);
-    w.Put8(16);  // colours
+    w.Put8(16); // colours
     w.Put8(0);
-    w.Put16(1);  // planes
-    w.Put16(4);  // bits per pixel
+    w.Put16(1); // planes
+    w.Put16(4); // bits per pixel
     w.Put32(static_cast<uint32_t>(image));
     w.Put32(static_cast<uint32_t>(directory));
     InfoHeader(w, icon.width, icon.height * 2, 4, bits, 0);

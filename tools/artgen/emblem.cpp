@@ -2,10 +2,22 @@
 
 // Sixteen compass directions, clockwise from north, in 256ths (y grows down).
 // Whole numbers, so the rose is the same on every host.
-const int Directions[16][2] = {
-    {0, -256},  {98, -237},  {181, -181},  {237, -98},  {256, 0},   {237, 98},
-    {181, 181}, {98, 237},   {0, 256},     {-98, 237},  {-181, 181}, {-237, 98},
-    {-256, 0},  {-237, -98}, {-181, -181}, {-98, -237}};
+const int Directions[16][2] = {{0, -256},
+                               {98, -237},
+                               {181, -181},
+                               {237, -98},
+                               {256, 0},
+                               {237, 98},
+                               {181, 181},
+                               {98, 237},
+                               {0, 256},
+                               {-98, 237},
+                               {-181, 181},
+                               {-237, 98},
+                               {-256, 0},
+                               {-237, -98},
+                               {-181, -181},
+                               {-98, -237}};
 
 static Pt Toward(Pt c, int dir, int32_t distance)
 {
@@ -19,8 +31,8 @@ static Pt Toward(Pt c, int dir, int32_t distance)
 static void RosePoints(Canvas& c, Pt centre, int first, int32_t length, int32_t halfWidth, int32_t rim)
 {
     for (int d = first; d < 16; d += 4) {
-        const Pt kite[4] = {centre, Toward(centre, d - 2, halfWidth), Toward(centre, d, length),
-                            Toward(centre, d + 2, halfWidth)};
+        const Pt kite[4] = {
+            centre, Toward(centre, d - 2, halfWidth), Toward(centre, d, length), Toward(centre, d + 2, halfWidth)};
         FillNearPolygon(c, kite, 4, rim, Black);
     }
     for (int d = first; d < 16; d += 4) {

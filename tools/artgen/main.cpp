@@ -33,8 +33,8 @@ int main(int argc, char** argv)
     }
     const char* dir = argv[1];
     const bool ok = WriteBackground(dir, "background.bmp", false) &&
-                    WriteBackground(dir, "background-multi.bmp", true) &&
-                    WriteIcon(dir, "icon32.ico", 32) && WriteIcon(dir, "icon16.ico", 16);
+                    WriteBackground(dir, "background-multi.bmp", true) && WriteIcon(dir, "icon32.ico", 32) &&
+                    WriteIcon(dir, "icon16.ico", 16);
     if (!ok) {
         fprintf(stderr, "artgen: cannot write the artwork into %s\n", dir);
         return 1;

@@ -97,13 +97,13 @@ bool ParsePeImage(Bytes bytes, PeImage& image, std::string& error)
         return false;
     }
     // These fields sit at the same offsets in both forms.
-    image.fileAlignment = ReadU32(b, opt + kOptFileAlignment);
+    image.fileAlignment = ReadU32(b, opt + OptFileAlignment);
     image.majorOsVersion = ReadU16(b, opt + 40);
     image.minorOsVersion = ReadU16(b, opt + 42);
     image.majorSubsystemVersion = ReadU16(b, opt + 48);
     image.minorSubsystemVersion = ReadU16(b, opt + 50);
-    image.sizeOfHeaders = ReadU32(b, opt + kOptSizeOfHeaders);
-    image.checkSum = ReadU32(b, opt + kOptCheckSum);
+    image.sizeOfHeaders = ReadU32(b, opt + OptSizeOfHeaders);
+    image.checkSum = ReadU32(b, opt + OptCheckSum);
     image.subsystem = ReadU16(b, opt + 68);
     std::uint32_t directoryCount = ReadU32(b, opt + directoryCountAt);
     image.directoriesOffset = static_cast<std::uint32_t>(opt + directoryCountAt + 4);
@@ -119,13 +119,13 @@ bool ParsePeImage(Bytes bytes, PeImage& image, std::string& error)
     }
 
     image.sectionTableOffset = static_cast<std::uint32_t>(opt + optionalSize);
-    image.headersEnd = image.sectionTableOffset + kSectionHeaderSize * sectionCount;
-    if (!InRange(b, image.sectionTableOffset, kSectionHeaderSize * sectionCount)) {
+    image.headersEnd = image.sectionTableOffset + SectionHeaderSize * sectionCount;
+    if (!InRange(b, image.sectionTableOffset, SectionHeaderSize * sectionCount)) {
         error = "section table truncated";
         return false;
     }
     for (std::uint16_t i = 0; i < sectionCount; i++) {
-        std::size_t s = image.sectionTableOffset + kSectionHeaderSize * i;
+        std::size_t s = image.sectionTableOffset + SectionHeaderSize * i;
         PeSection section;
         for (int c = 0; c < 8 && b[s + c] != 0; c++)
             section.name += static_cast<char>(b[s + c]);

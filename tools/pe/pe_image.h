@@ -12,7 +12,7 @@
 
 // The DOS program at the start of a file, as its MZ header describes it.
 struct MzLayout {
-    std::uint32_t fileSize = 0;  // header, relocations and load image
+    std::uint32_t fileSize = 0; // header, relocations and load image
     std::uint32_t headerSize = 0;
 };
 
@@ -33,29 +33,29 @@ struct PeDataDirectory {
 };
 
 enum PeDirectoryIndex {
-    kImportDirectory = 1,
-    kResourceDirectory = 2,
-    kCertificateDirectory = 4,  // its "rva" is a file offset
-    kDebugDirectory = 6,
+    ImportDirectory = 1,
+    ResourceDirectory = 2,
+    CertificateDirectory = 4, // its "rva" is a file offset
+    DebugDirectory = 6,
 };
 
 // Offsets inside the optional header, the same for PE32 and PE32+.
-constexpr std::uint32_t kOptFileAlignment = 36, kOptSizeOfHeaders = 60, kOptCheckSum = 64;
-constexpr std::uint32_t kSectionHeaderSize = 40;
+constexpr std::uint32_t OptFileAlignment = 36, OptSizeOfHeaders = 60, OptCheckSum = 64;
+constexpr std::uint32_t SectionHeaderSize = 40;
 
 struct PeImage {
     Bytes bytes;
     // Where the headers lie in `bytes`.
-    std::uint32_t peOffset = 0;           // e_lfanew: the "PE\0\0" signature
-    std::uint32_t optionalOffset = 0;     // the optional header
-    std::uint32_t directoriesOffset = 0;  // its first data directory
+    std::uint32_t peOffset = 0;          // e_lfanew: the "PE\0\0" signature
+    std::uint32_t optionalOffset = 0;    // the optional header
+    std::uint32_t directoriesOffset = 0; // its first data directory
     std::uint32_t sectionTableOffset = 0;
-    std::uint32_t headersEnd = 0;         // just past the section table
+    std::uint32_t headersEnd = 0; // just past the section table
 
     std::uint16_t machine = 0;
     std::uint32_t timeDateStamp = 0;
     std::uint16_t characteristics = 0;
-    std::uint16_t optionalMagic = 0;  // 0x10B PE32, 0x20B PE32+
+    std::uint16_t optionalMagic = 0; // 0x10B PE32, 0x20B PE32+
     std::uint32_t fileAlignment = 0;
     std::uint16_t majorOsVersion = 0;
     std::uint16_t minorOsVersion = 0;
@@ -67,7 +67,10 @@ struct PeImage {
     std::vector<PeDataDirectory> directories;
     std::vector<PeSection> sections;
 
-    bool IsPe32Plus() const { return optionalMagic == 0x20B; }
+    bool IsPe32Plus() const
+    {
+        return optionalMagic == 0x20B;
+    }
     // The lowest section address, and the lowest nonzero raw data offset;
     // UINT32_MAX without sections.
     std::uint32_t FirstSectionRva() const;

@@ -14,18 +14,22 @@
 
 #include "pe_image.h"
 
-namespace {
-
-bool Load(const char* path, Bytes* bytes) {
+static bool Load(const char* path, Bytes* bytes)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
 
-uint32_t AlignUp(uint32_t value, uint32_t alignment) { return (value + alignment - 1) & ~(alignment - 1); }
+static uint32_t AlignUp(uint32_t value, uint32_t alignment)
+{
+    return (value + alignment - 1) & ~(alignment - 1);
+}
 
-bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* error) {
+static bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* error)
+{
     MzLayout mz;
     if (!ReadMz(stub, mz, *error)) {
         *error = "stub: " + *error;
@@ -52,7 +56,8 @@ bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* er
     uint32_t newPeOffset = AlignUp(mz.fileSize, 8);
     uint32_t newHeadersEnd = newPeOffset + headersLength;
     uint32_t newSizeOfHeaders = AlignUp(newHeadersEnd, pe.fileAlignment);
-    if (newSizeOfHeaders < pe.sizeOfHeaders) newSizeOfHeaders = pe.sizeOfHeaders;
+    if (newSizeOfHeaders < pe.sizeOfHeaders)
+        newSizeOfHeaders = pe.sizeOfHeaders;
     if (newSizeOfHeaders > pe.FirstSectionRva()) {
         *error = "stub too big: the headers would take " + std::to_string(newSizeOfHeaders) +
                  " bytes, but the first section starts at " + std::to_string(pe.FirstSectionRva());
@@ -72,34 +77,36 @@ bool Splice(const Bytes& stub, const Bytes& program, Bytes* out, std::string* er
     auto moved = [&](uint32_t off) { return off + shift; };
     auto bump = [&](size_t off) {
         uint32_t value = ReadU32(*out, off);
-        if (value) WriteU32(*out, off, value + delta);
+        if (value)
+            WriteU32(*out, off, value + delta);
     };
     uint32_t optional = moved(pe.optionalOffset);
-    WriteU32(*out, optional + kOptSizeOfHeaders, newSizeOfHeaders);
-    bump(moved(pe.peOffset) + 4 + 8);  // COFF symbol table
+    WriteU32(*out, optional + OptSizeOfHeaders, newSizeOfHeaders);
+    bump(moved(pe.peOffset) + 4 + 8); // COFF symbol table
     for (uint32_t i = 0; i < pe.sections.size(); ++i) {
-        uint32_t s = moved(pe.sectionTableOffset) + i * kSectionHeaderSize;
-        bump(s + 20);  // raw data
-        bump(s + 24);  // relocations
-        bump(s + 28);  // line numbers
+        uint32_t s = moved(pe.sectionTableOffset) + i * SectionHeaderSize;
+        bump(s + 20); // raw data
+        bump(s + 24); // relocations
+        bump(s + 28); // line numbers
     }
-    if (pe.directories.size() > kCertificateDirectory)  // certificates: a file offset, not an RVA
-        bump(moved(pe.directoriesOffset) + 8 * kCertificateDirectory);
+    if (pe.directories.size() > CertificateDirectory) // certificates: a file offset, not an RVA
+        bump(moved(pe.directoriesOffset) + 8 * CertificateDirectory);
     // The debug directory lies in the section data, now delta further on; its
     // entries hold the file offsets of their data.
     size_t debug;
-    if (delta && pe.directories.size() > kDebugDirectory) {
-        const PeDataDirectory& d = pe.directories[kDebugDirectory];
+    if (delta && pe.directories.size() > DebugDirectory) {
+        const PeDataDirectory& d = pe.directories[DebugDirectory];
         if (RvaToOffset(pe, d.rva, d.size, debug))
-            for (uint32_t e = 0; e + 28 <= d.size; e += 28) bump(debug + delta + e + 24);
+            for (uint32_t e = 0; e + 28 <= d.size; e += 28)
+                bump(debug + delta + e + 24);
     }
-    if (pe.checkSum) WriteU32(*out, optional + kOptCheckSum, PeChecksum(*out, optional + kOptCheckSum));
+    if (pe.checkSum)
+        WriteU32(*out, optional + OptCheckSum, PeChecksum(*out, optional + OptCheckSum));
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: splice STUB.EXE PROGRAM.EXE\n");
         return 2;
@@ -128,7 +135,8 @@ int main(int argc, char** argv) {
         }
     }
     struct stat mode;
-    if (stat(argv[2], &mode) == 0) chmod(temp.c_str(), mode.st_mode & 07777);
+    if (stat(argv[2], &mode) == 0)
+        chmod(temp.c_str(), mode.st_mode & 07777);
     if (std::rename(temp.c_str(), argv[2]) != 0) {
         std::fprintf(stderr, "splice: cannot replace %s\n", argv[2]);
         std::remove(temp.c_str());
