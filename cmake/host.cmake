@@ -73,6 +73,10 @@ endforeach()
 add_subdirectory(tests/static)
 add_subdirectory(tests/dos)
 
+# The sources as .clang-format and .editorconfig lay them out.
+add_test(NAME style.layout COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-layout)
+set_tests_properties(style.layout PROPERTIES LABELS host)
+
 # ctest here also runs the tests of both Windows builds, which Wine executes,
 # each in a Wine prefix of its own (harness/win32, harness/win64).
 file(WRITE ${CMAKE_BINARY_DIR}/windows-tests.cmake
