@@ -96,6 +96,17 @@ void FillDisc(Canvas& c, Pt centre, int32_t radius, uint8_t colour)
     }
 }
 
+// Whether the edge a-b crosses the row of (qx, py) right of the point: each
+// such crossing takes the point into the shape or out of it.
+static bool CrossesRightOf(int64_t qx, int64_t py, Pt a, Pt b)
+{
+    if ((a.y > py) == (b.y > py))
+        return false;
+    const int64_t lhs = (qx - a.x) * (b.y - a.y);
+    const int64_t rhs = (py - a.y) * (b.x - a.x);
+    return b.y > a.y ? lhs < rhs : lhs > rhs;
+}
+
 void FillContours(Canvas& c, const Pt* points, const int* sizes, int contours, uint8_t colour)
 {
     int total = 0;
@@ -112,16 +123,9 @@ void FillContours(Canvas& c, const Pt* points, const int* sizes, int contours, u
             const Pt* contour = points;
             for (int k = 0; k < contours; ++k) {
                 const int n = sizes[k];
-                for (int i = 0, j = n - 1; i < n; j = i++) {
-                    const Pt a = contour[i], b = contour[j];
-                    if ((a.y > py) == (b.y > py))
-                        continue;
-                    // Is the point left of where the edge crosses its row?
-                    const int64_t lhs = (qx - a.x) * (b.y - a.y);
-                    const int64_t rhs = (py - a.y) * (b.x - a.x);
-                    if (b.y > a.y ? lhs < rhs : lhs > rhs)
+                for (int i = 0, j = n - 1; i < n; j = i++)
+                    if (CrossesRightOf(qx, py, contour[i], contour[j]))
                         inside = !inside;
-                }
                 contour += n;
             }
             if (inside)
@@ -193,11 +197,7 @@ void FillNearPolygon(Canvas& c, const Pt* points, int n, int32_t width, uint8_t 
                 const Pt a = points[i], b = points[j];
                 if (!near && NearSegment(qx, py, a, b, width))
                     near = true;
-                if ((a.y > py) == (b.y > py))
-                    continue;
-                const int64_t lhs = (qx - a.x) * (b.y - a.y);
-                const int64_t rhs = (py - a.y) * (b.x - a.x);
-                if (b.y > a.y ? lhs < rhs : lhs > rhs)
+                if (CrossesRightOf(qx, py, a, b))
                     inside = !inside;
             }
             if (inside || near)
