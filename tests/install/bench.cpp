@@ -16,6 +16,8 @@
 
 #include "driver.h"
 #include "installer/copy_engine.h"
+#include "installer/file_sets.h"
+#include "installer/install_dialog.h"
 #include "installer/progress_shared.h"
 #include "installer/progress_thread.h"
 #include "launcher/app.h"
@@ -78,20 +80,6 @@ static bool TimedInstall(const std::string& cd, char drive, int levelButton, Ins
     return true;
 }
 
-// The Full level's pairs.
-static const char* const FullPairs[][2] = {
-    {"GAMEGFX\\", "*.*"},
-    {"EDITOR\\ZONEA\\", "MI*.*"},
-    {"EDITOR\\ZONEB\\", "MI*.*"},
-    {"EDITOR\\ZONEC\\", "MI*.*"},
-    {"EDITOR\\ZONED\\", "MI*.*"},
-    {"EDITOR\\ZONEE\\", "MI*.*"},
-    {"EDITOR\\ZONEF\\", "MI*.*"},
-    {"SOUND\\MIDI\\", "*.*"},
-    {"SOUND\\SFX\\", "*.*"},
-    {"SOUND\\SPEECH\\", "*.*"},
-};
-
 // The Full level's files copied file by file with CopyFileA, in the order
 // the install finds them; their sizes go to sizes.
 static double CopyFileLoop(const std::string& cd, const std::string& to, std::vector<DWORD>* sizes)
@@ -100,18 +88,22 @@ static double CopyFileLoop(const std::string& cd, const std::string& to, std::ve
     drv::RemoveTree(to);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    for (const auto& pair : FullPairs) {
-        std::string dir = to + "\\" + pair[0];
+    int count;
+    const FilePair* pairs = FileSetOf(LevelFull, &count);
+    for (int i = 0; i < count; i++) {
+        const FilePair& pair = pairs[i];
+        std::string dir = to + "\\" + pair.directory;
         drv::MakeDirs(dir);
         WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(drv::Join(cd, std::string(pair[0]) + pair[1]).c_str(), &found);
+        HANDLE search = FindFirstFileA(drv::Join(cd, std::string(pair.directory) + pair.pattern).c_str(), &found);
         if (search == INVALID_HANDLE_VALUE)
             continue;
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 continue;
-            CopyFileA(
-                drv::Join(cd, std::string(pair[0]) + found.cFileName).c_str(), (dir + found.cFileName).c_str(), FALSE);
+            CopyFileA(drv::Join(cd, std::string(pair.directory) + found.cFileName).c_str(),
+                      (dir + found.cFileName).c_str(),
+                      FALSE);
             sizes->push_back(found.nFileSizeLow);
         } while (FindNextFileA(search, &found));
         FindClose(search);
