@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "installer/progress_thread.h"
 #include "installer/progress_window.h"
 #include "launcher/app.h"
 #include "resources/ids.h"
@@ -48,14 +49,9 @@ protected:
 
     void Start()
     {
-        Progress.cancelRequested = 0;
-        Progress.barPosition = 0;
-        Progress.progressWindow = nullptr;
-        Progress.progressThread = CreateThread(nullptr, 4096, ProgressThreadProc, nullptr, CREATE_SUSPENDED, &id);
-        Progress.progressThreadId = id;
-        ResumeThread(Progress.progressThread);
-        for (int i = 0; i < 500 && Progress.progressWindow == nullptr; i++)
-            Sleep(10);
+        // Started and awaited as the install does.
+        StartProgressThread();
+        ASSERT_TRUE(WaitForProgressWindow());
         window = Progress.progressWindow;
         ASSERT_NE(window, nullptr);
         for (int i = 0; i < 100 && !IsWindowVisible(window); i++)
@@ -78,7 +74,6 @@ protected:
         SendMessageA(window, WM_PAINT, 0, 0);
     }
 
-    DWORD id = 0;
     HWND window = nullptr;
 };
 
